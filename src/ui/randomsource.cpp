@@ -1,0 +1,33 @@
+// Clock-seeded and scripted random sources.
+#include "ui/randomsource.h"
+
+#include <chrono>
+
+namespace {
+double uniform(std::mt19937 &engine) {
+    // generate_canonical can return 1.0 with some library versions; keep the draw below 1.
+    const double r = std::generate_canonical<double, 32>(engine);
+    return r < 1.0 ? r : 0.0;
+}
+} // namespace
+
+ClockRandom::ClockRandom() { seedFromClock(); }
+
+void ClockRandom::seedFromClock() {
+    const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    std::seed_seq seq{static_cast<unsigned>(now), static_cast<unsigned>(now >> 32),
+                      std::random_device{}()};
+    m_engine.seed(seq);
+}
+
+double ClockRandom::next() { return uniform(m_engine); }
+
+ScriptedRandom::ScriptedRandom(QVector<double> draws, unsigned seed)
+    : m_draws(std::move(draws)), m_engine(seed) {}
+
+double ScriptedRandom::next() {
+    const int i = m_taken++;
+    if (i < m_draws.size())
+        return m_draws.at(i);
+    return uniform(m_engine);
+}
