@@ -1,0 +1,49 @@
+// Painting and clicking of a card.
+#include "game/cardwidget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+CardWidget::CardWidget(QWidget *parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void CardWidget::setBackColor(const QColor &color) {
+    m_back = color;
+    update();
+}
+
+void CardWidget::setPicture(const QPixmap &picture) {
+    m_picture = picture;
+    update();
+}
+
+void CardWidget::clearPicture() {
+    if (m_picture.isNull())
+        return;
+    m_picture = QPixmap();
+    update();
+}
+
+void CardWidget::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    p.fillRect(rect(), m_back);
+    if (!m_picture.isNull()) {
+        p.drawPixmap(0, 0, m_picture);
+        return;
+    }
+    // A face-down card: its colour with a light and a dark edge, so that it reads as a card.
+    p.setPen(m_back.lighter(118));
+    p.drawLine(0, 0, width() - 1, 0);
+    p.drawLine(0, 0, 0, height() - 1);
+    p.setPen(m_back.darker(125));
+    p.drawLine(width() - 1, 0, width() - 1, height() - 1);
+    p.drawLine(0, height() - 1, width() - 1, height() - 1);
+}
+
+void CardWidget::mouseReleaseEvent(QMouseEvent *event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+        onClick)
+        onClick();
+}

@@ -1,0 +1,62 @@
+// Rejection-sampling deals: a random picture with room left goes onto a random empty card.
+#include "game/deal.h"
+
+#include "game/board.h"
+#include "ui/apppaths.h"
+#include "ui/programstate.h"
+#include "ui/randomsource.h"
+
+namespace {
+
+constexpr int AttemptsPerPass = 101;
+
+// The integer part of n * r, kept inside 0..n-1 even for a draw of exactly 1.
+int drawBelow(RandomSource &random, int n) {
+    const int v = static_cast<int>(n * random.next());
+    return v < 0 ? 0 : (v >= n ? n - 1 : v);
+}
+
+// Deals until every card has a picture; each picture number may lie on at most `copies` cards.
+void deal(Board &board, DealState &d, const QString &folder, RandomSource &random, int pictures,
+          int copies) {
+    while (d.CardsDealt < CardCount) {
+        for (int attempt = 0; attempt < AttemptsPerPass; ++attempt) {
+            d.DealNumber = static_cast<float>(drawBelow(random, pictures));
+            d.DealSlot = static_cast<float>(drawBelow(random, CardCount));
+            const int number = static_cast<int>(d.DealNumber);
+            const int slot = static_cast<int>(d.DealSlot);
+            if (d.PicUsed[number] >= copies || !board.CardPic[slot].isEmpty())
+                continue;
+            board.CardPic[slot] = folder + QString::number(number) + QStringLiteral(".gif");
+            d.PicUsed[number] += 1;
+            d.CardsDealt += 1;
+            if (d.CardsDealt >= CardCount)
+                return;
+        }
+    }
+}
+
+} // namespace
+
+QString pictureSetFolder(const QString &appFolder, int set) {
+    return appFile(appFolder, QStringLiteral("\\img%1\\").arg(set));
+}
+
+void ChangePicSet(Board &board, DealState &deal_, ProgramState &state, int selectedSet,
+                  RandomSource &random, const FileExists &exists) {
+    // With no valid choice the first set is used, so the cards always have pictures to show.
+    const int set = (selectedSet >= 0 && selectedSet < PictureSetCount) ? selectedSet : 0;
+    state.PicFolder = pictureSetFolder(state.appFolder, set);
+
+    if (exists(state.PicFolder + QStringLiteral("13.gif"))) {
+        board.NumberPairMode = true;
+        ChangePicSetEnglish(board, deal_, state, random);
+        return;
+    }
+    deal(board, deal_, state.PicFolder, random, PairCount, 2);
+}
+
+void ChangePicSetEnglish(Board &board, DealState &deal_, const ProgramState &state,
+                         RandomSource &random) {
+    deal(board, deal_, state.PicFolder, random, CardCount, 1);
+}

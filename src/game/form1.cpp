@@ -1,0 +1,276 @@
+// Lays out the main window and maps its clicks and timer ticks onto the board and the clock.
+#include "game/form1.h"
+
+#include "game/cardwidget.h"
+#include "game/clock.h"
+#include "game/layout.h"
+#include "game/program.h"
+#include "i18n/languagetexts.h"
+#include "settings/form2.h"
+#include "settings/soundtable.h"
+#include "ui/apppaths.h"
+#include "ui/clicklabel.h"
+#include "ui/picturecache.h"
+#include "ui/programstate.h"
+#include "ui/randomsource.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+// The window's colours before any background is chosen.
+const QColor WindowColor(180, 180, 180);
+const QColor CardColor(200, 200, 200);
+const QColor EndRed(Qt::red);
+
+constexpr int SecondsInterval = 1000;
+constexpr int TenthsInterval = 100;
+constexpr int NameLength = 15;
+
+QLabel *endLabel(QWidget *parent, const QRect &geometry, const QColor &text, int pixelSize) {
+    auto *label = new QLabel(parent);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPixelSize(pixelSize);
+    label->setFont(font);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, text);
+    label->setPalette(pal);
+    return label;
+}
+
+} // namespace
+
+Form1::Form1(Program &program) : m_program(program) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(Layout::ClientWidth, Layout::ClientHeight);
+    QFont font = this->font();
+    font.setPixelSize(12);
+    setFont(font);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, WindowColor);
+    setPalette(pal);
+
+    buildCardGrid();
+
+    lblTime = new QLabel(QStringLiteral("Time"), this);
+    lblTime->setGeometry(Layout::TimeLabel);
+    lblTime->setAlignment(Qt::AlignCenter);
+    QFont timeFont = lblTime->font();
+    timeFont.setBold(true);
+    timeFont.setPixelSize(18);
+    lblTime->setFont(timeFont);
+    QPalette timePal = lblTime->palette();
+    timePal.setColor(QPalette::WindowText, Qt::white);
+    lblTime->setPalette(timePal);
+
+    // Both timers are inactive until their intervals are set.
+    Timer1 = new QTimer(this);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        if (const auto caption = secondsStep(m_program.state, board.OpenPairs))
+            lblTime->setText(*caption);
+    });
+    Timer2 = new QTimer(this);
+    Timer2->setTimerType(Qt::PreciseTimer);
+    connect(Timer2, &QTimer::timeout, this,
+            [this] { lblTime->setText(tenthsStep(m_program.state)); });
+
+    lblSND = new ClickLabel(QStringLiteral("Sound"), this);
+    lblSND->setGeometry(Layout::SoundLabel);
+    lblSND->setAlignment(Qt::AlignCenter);
+    lblSND->setCursor(Qt::PointingHandCursor);
+    lblSND->setAutoFillBackground(true);
+    QPalette sndPal = lblSND->palette();
+    sndPal.setColor(QPalette::Window, CardColor);
+    lblSND->setPalette(sndPal);
+    lblSND->onClick = [this] { toggleSound(); };
+
+    buildVictoryFrame();
+}
+
+void Form1::buildCardGrid() {
+    // Card 0 is the model; the others copy its size, position and colour and start hidden.
+    auto makeCard = [this](int k, const QPoint &at) {
+        auto *card = new CardWidget(this);
+        card->resize(Layout::CardWidth, Layout::CardHeight);
+        card->move(at);
+        card->setBackColor(CardColor);
+        card->onClick = [this, k] { cardClicked(k); };
+        Foto[k] = card;
+        return card;
+    };
+    makeCard(0, Layout::cardRect(0).topLeft());
+    for (int i = 1; i < Layout::GridColumns; ++i) {
+        const QPoint top(Foto[i - 1]->x() + Layout::PitchX, Foto[0]->y());
+        makeCard(i, top)->hide();
+        for (int row = 1; row < Layout::GridRows; ++row) {
+            const int k = i + Layout::GridColumns * row;
+            makeCard(k, QPoint(top.x(), Foto[k - Layout::GridColumns]->y() + Layout::PitchY))
+                ->hide();
+        }
+        for (int row = 0; row < Layout::GridRows; ++row)
+            Foto[i + Layout::GridColumns * row]->show();
+    }
+    for (int row = 1; row < Layout::GridRows; ++row) {
+        const int k = Layout::GridColumns * row;
+        makeCard(k, QPoint(Foto[0]->x(), Foto[k - Layout::GridColumns]->y() + Layout::PitchY));
+        Foto[k]->show();
+    }
+}
+
+void Form1::buildVictoryFrame() {
+    Frame2 = new QFrame(this);
+    Frame2->setGeometry(Layout::VictoryFrame);
+    Frame2->setFrameShape(QFrame::Panel);
+    Frame2->setFrameShadow(QFrame::Raised);
+    Frame2->setLineWidth(2);
+    Frame2->setAutoFillBackground(true);
+    QPalette pal = Frame2->palette();
+    pal.setColor(QPalette::Window, CardColor);
+    Frame2->setPalette(pal);
+
+    lblEnd[0] = endLabel(Frame2, Layout::EndLabel[0], EndRed, 18);
+    lblEnd[1] = endLabel(Frame2, Layout::EndLabel[1], Qt::white, 24);
+    lblEnd[2] = endLabel(Frame2, Layout::EndLabel[2], EndRed, 18);
+    lblEnd[3] =
+        new QLabel(QStringLiteral("       boy?              girl?               ?"), Frame2);
+    lblEnd[3]->setGeometry(Layout::EndLabel[3]);
+
+    for (int i = 0; i < 3; ++i) {
+        auto *kind = new QRadioButton(Frame2);
+        kind->setGeometry(Layout::KindButtonX[i], Layout::KindButtonY - 1, 15, 15);
+        kind->setAutoFillBackground(true);
+        connect(kind, &QRadioButton::clicked, this, [this, i] { board.choosePlayerKind(i); });
+        optKartinka[i] = kind;
+    }
+
+    txtRec = new QLineEdit(Frame2);
+    txtRec->setGeometry(Layout::NameBox);
+    txtRec->setMaxLength(NameLength);
+
+    const char *captions[3] = {"Else", "End", "To records"};
+    for (int i = 0; i < 3; ++i) {
+        cmdEND[i] = new QPushButton(QString::fromLatin1(captions[i]), Frame2);
+        cmdEND[i]->setGeometry(Layout::EndButton[i]);
+        cmdEND[i]->setAutoDefault(false);
+    }
+    connect(cmdEND[0], &QPushButton::clicked, this, &Form1::playAgain);
+    connect(cmdEND[1], &QPushButton::clicked, this, &QWidget::close);
+    Frame2->hide();
+}
+
+void Form1::build() {
+    ProgramState &state = m_program.state;
+    setWindowTitle(QStringLiteral("%1 %2.%3")
+                       .arg(QString::fromLatin1(AppTitle))
+                       .arg(KESTROVA_VERSION_MAJOR)
+                       .arg(KESTROVA_VERSION_MINOR));
+    board.PrevCard = CardCount - 1;
+    state.LineBreak = QStringLiteral("\r\n");
+    state.RiddleCount = 14;
+    // The card grid was laid out when the window was made.
+    m_program.random.seedFromClock();
+
+    // Settings: the file is not read yet, so the defaults hold: the first picture set,
+    // sound on, English texts.
+    Form2 &options = m_program.form2();
+    options.SetSound();
+    lblSND->setText(QStringLiteral("Sound"));
+    applyLanguageTexts(state, Lang::English);
+
+    ChangePicSet();
+    Timer1->start(SecondsInterval);
+}
+
+void Form1::ChangePicSet() {
+    ::ChangePicSet(board, deal, m_program.state, m_program.form2().selectedPictureSet(),
+                   m_program.random, fileExists);
+}
+
+void Form1::cardClicked(int k) {
+    const TurnOutcome out = board.click(k);
+    for (int slot : out.soundSlots)
+        m_program.play(slot);
+    showCard(k);
+    for (int card : out.turnedDown)
+        Foto[card]->clearPicture();
+    if (out.victory) {
+        victory();
+    } else if (out.startTenths) {
+        Timer2->start(TenthsInterval);
+    }
+}
+
+void Form1::showCard(int k) {
+    // A picture that will not load shows a stand-in face; the board still compares paths.
+    Foto[k]->setPicture(m_program.pictures.picture(board.CardPic[k], Foto[k]->size()));
+}
+
+void Form1::victory() {
+    lblEnd[1]->setText(lblTime->text());
+    Timer1->stop();
+    Timer2->stop();
+    ProverkaRekorda();
+    for (QRadioButton *kind : optKartinka) {
+        QPalette pal = kind->palette();
+        pal.setColor(QPalette::Window, Foto[1]->backColor());
+        kind->setPalette(pal);
+        kind->setAutoExclusive(false);
+        kind->setChecked(false);
+        kind->setAutoExclusive(true);
+    }
+    Frame2->show();
+    Frame2->raise();
+}
+
+void Form1::ProverkaRekorda() {
+    // The hall of fame is not kept yet: every win is announced as a win without a record.
+    ProgramState &state = m_program.state;
+    board.PlayerKind = Board::KindNone;
+    m_program.play(SoundSlot::Victory);
+    txtRec->setEnabled(false);
+    cmdEND[2]->setEnabled(false);
+    for (QRadioButton *kind : optKartinka)
+        kind->setEnabled(false);
+    lblEnd[0]->setText(state.MsgNoRecord);
+    lblEnd[2]->setText(QStringLiteral("seconds"));
+}
+
+void Form1::clearBoard() {
+    for (CardWidget *card : Foto)
+        card->clearPicture();
+    board.reset();
+    m_program.state.ClockSeconds = 0;
+    Timer2->stop();
+}
+
+void Form1::playAgain() {
+    Frame2->hide();
+    clearBoard();
+    m_program.state.ClockSeconds = 0;
+    Timer1->start(SecondsInterval);
+}
+
+void Form1::toggleSound() {
+    Form2 &options = m_program.form2();
+    options.chkS->setCheckState(options.chkS->checkState() == Qt::Unchecked ? Qt::Checked
+                                                                            : Qt::Unchecked);
+    options.SetSound();
+}
+
+void Form1::closeEvent(QCloseEvent *event) {
+    event->accept();
+    m_program.mainWindowClosed(this);
+}

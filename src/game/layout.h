@@ -1,0 +1,39 @@
+// Where the main window's controls stand, in pixels of its 641 x 425 client area.
+#pragma once
+
+#include <QRect>
+
+namespace Layout {
+
+constexpr int ClientWidth = 641;
+constexpr int ClientHeight = 425;
+
+constexpr int CardCount = 24;
+constexpr int GridColumns = 6;
+constexpr int GridRows = 4;
+constexpr int GridLeft = 16;
+constexpr int GridTop = 40;
+constexpr int PitchX = 104;
+constexpr int PitchY = 94;
+constexpr int CardWidth = 90;
+constexpr int CardHeight = 80;
+
+constexpr QRect cardRect(int card) {
+    return QRect(GridLeft + PitchX * (card % GridColumns), GridTop + PitchY * (card / GridColumns),
+                 CardWidth, CardHeight);
+}
+
+constexpr QRect TimeLabel(536, 7, 90, 25);
+constexpr QRect SoundLabel(433, 406, 90, 16);
+
+// The victory frame and the controls inside it (relative to the frame).
+constexpr QRect VictoryFrame(216, 128, 209, 192);
+constexpr QRect EndLabel[4] = {QRect(16, 8, 177, 49), QRect(16, 56, 177, 25),
+                               QRect(16, 88, 177, 25), QRect(3, 115, 201, 17)};
+constexpr int KindButtonX[3] = {28, 93, 159};
+constexpr int KindButtonY = 117;
+constexpr QRect NameBox(8, 136, 97, 19);
+constexpr QRect EndButton[3] = {QRect(8, 160, 97, 25), QRect(112, 160, 89, 25),
+                                QRect(112, 136, 89, 19)};
+
+} // namespace Layout

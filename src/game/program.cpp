@@ -1,0 +1,53 @@
+// Window instances and the end of the program.
+#include "game/program.h"
+
+#include "game/form1.h"
+#include "settings/form2.h"
+#include "ui/programstate.h"
+#include "ui/soundsink.h"
+
+#include <QCoreApplication>
+
+Program::Program(ProgramState &state_, RandomSource &random_, SoundSink &sound_,
+                 PictureCache &pictures_)
+    : state(state_), random(random_), sound(sound_), pictures(pictures_) {}
+
+Program::~Program() {
+    delete m_form1.data();
+    m_form2.reset();
+}
+
+Form1 *Program::form1() const {
+    return m_form1.data();
+}
+
+void Program::play(int slot) {
+    if (slot >= 0 && slot < static_cast<int>(state.SoundFile.size()))
+        sound.play(state.SoundFile[slot]);
+}
+
+Form2 &Program::form2() {
+    if (!m_form2)
+        m_form2 = std::make_unique<Form2>(*this);
+    return *m_form2;
+}
+
+Form1 &Program::showMainWindow() {
+    auto *window = new Form1(*this);
+    m_form1 = window;
+    window->build();
+    window->show();
+    return *window;
+}
+
+void Program::mainWindowClosed(Form1 *window) {
+    if (window != m_form1)
+        return;
+    m_form1 = nullptr;
+    if (m_form2) {
+        m_form2->hide();
+        m_form2.release()->deleteLater();
+    }
+    m_quitRequested = true;
+    QCoreApplication::quit();
+}

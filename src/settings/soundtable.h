@@ -1,0 +1,19 @@
+// The sound table: which WAV file each sound event plays, with sound on or off.
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace SoundSlot {
+constexpr int Silent = 0;
+constexpr int Click = 1;
+constexpr int Pair = 2;
+constexpr int Victory = 3;
+constexpr int FirstPlace = 4;
+constexpr int TopTen = 5;
+} // namespace SoundSlot
+
+// Fills the table for the sound switch and returns the sound label's caption, which names
+// what the next click on it does. With sound off every slot takes the silent slot's file,
+// which is still empty when sound was never on in this run.
+QString fillSoundTable(std::array<QString, 6> &table, const QString &appFolder, bool soundOn);
