@@ -1,0 +1,8 @@
+// The game's plain information message with an OK button.
+#include "ui/messagebox.h"
+
+#include <QMessageBox>
+
+void showMessage(QWidget *parent, const QString &caption, const QString &text) {
+    QMessageBox::information(parent, caption, text, QMessageBox::Ok);
+}

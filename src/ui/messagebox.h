@@ -1,0 +1,8 @@
+// The game's plain information message with an OK button.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+void showMessage(QWidget *parent, const QString &caption, const QString &text);

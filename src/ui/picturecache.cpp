@@ -1,0 +1,95 @@
+// Card and button pictures loaded once, fitted to the size asked for, with a drawn stand-in.
+#include "ui/picturecache.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+#include <QPen>
+
+namespace {
+const QColor placeholderTile(0xFF, 0xFC, 0xE8);
+const QColor placeholderBorder(0xC9, 0xBC, 0x8E);
+const QColor placeholderMark(0xA8, 0xA8, 0xA8);
+
+QString cacheKey(const QString &path, const QSize &size) {
+    // The size goes first so that no path can make two keys collide.
+    return QStringLiteral("%1x%2:%3").arg(size.width()).arg(size.height()).arg(path);
+}
+
+QImage loadImage(const QString &path) {
+    if (path.isEmpty())
+        return QImage();
+    QImageReader reader(path);
+    // The shipped sets have JPEG and PNG files named .gif; trust the bytes, not the name.
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    return reader.read();
+}
+
+QImage fitInto(const QImage &image, const QSize &size) {
+    if (image.size() == size)
+        return image;
+    const QImage scaled = image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QImage canvas(size, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    painter.drawImage((size.width() - scaled.width()) / 2, (size.height() - scaled.height()) / 2,
+                      scaled);
+    return canvas;
+}
+} // namespace
+
+QPixmap PictureCache::picture(const QString &path, const QSize &size) {
+    if (size.isEmpty())
+        return QPixmap();
+    const QString key = cacheKey(path, size);
+    const auto found = m_pictures.constFind(key);
+    if (found != m_pictures.constEnd())
+        return found.value();
+
+    const QImage image = loadImage(path);
+    // Failures are cached too, so a broken file is not read again on every repaint.
+    const QPixmap result =
+        image.isNull() ? placeholder(size) : QPixmap::fromImage(fitInto(image, size));
+    if (m_pictures.size() >= maxEntries)
+        m_pictures.clear();
+    m_pictures.insert(key, result);
+    return result;
+}
+
+QPixmap PictureCache::placeholder(const QSize &size) {
+    if (size.isEmpty())
+        return QPixmap();
+    QImage canvas(size, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    const int side = qMin(size.width(), size.height());
+    const qreal border = qMax(1.0, side / 32.0);
+    const qreal radius = side / 8.0;
+    const QRectF tile = QRectF(QPointF(0, 0), QSizeF(size))
+                            .adjusted(border / 2, border / 2, -border / 2, -border / 2);
+    painter.setPen(QPen(placeholderBorder, border));
+    painter.setBrush(placeholderTile);
+    painter.drawRoundedRect(tile, radius, radius);
+
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(qMax(1, side * 3 / 5));
+    painter.setFont(font);
+    painter.setPen(placeholderMark);
+    painter.drawText(tile, Qt::AlignCenter, QStringLiteral("?"));
+    painter.end();
+    return QPixmap::fromImage(canvas);
+}
+
+void PictureCache::clear() {
+    m_pictures.clear();
+}
+
+int PictureCache::cachedCount() const {
+    return static_cast<int>(m_pictures.size());
+}

@@ -1,0 +1,28 @@
+// Card and button pictures loaded once, fitted to the size asked for, with a drawn stand-in.
+#pragma once
+
+#include <QHash>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+class PictureCache {
+  public:
+    // The picture fitted into exactly `size` (aspect kept, centred on transparency), or the
+    // placeholder when the file is missing or unreadable. Served from memory after the first
+    // request for the same path and size. An empty size gives a null pixmap.
+    QPixmap picture(const QString &path, const QSize &size);
+
+    // A friendly face-up card with a big "?" that stands in for a picture that would not load.
+    QPixmap placeholder(const QSize &size);
+
+    void clear();
+    int cachedCount() const;
+
+  private:
+    // Enough for every card and button of several picture sets; a folder full of junk
+    // only causes reloading, never unbounded memory.
+    static constexpr int maxEntries = 256;
+
+    QHash<QString, QPixmap> m_pictures;
+};
