@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -150,7 +151,8 @@ void Form1::buildVictoryFrame() {
 
     for (int i = 0; i < 3; ++i) {
         auto *kind = new QRadioButton(Frame2);
-        kind->setGeometry(Layout::KindButtonX[i], Layout::KindButtonY - 1, 15, 15);
+        kind->setGeometry(Layout::KindButtonX[i], Layout::KindButtonY - 1, Layout::KindButtonSize,
+                          Layout::KindButtonSize);
         kind->setAutoFillBackground(true);
         connect(kind, &QRadioButton::clicked, this, [this, i] { board.choosePlayerKind(i); });
         optKartinka[i] = kind;
@@ -223,6 +225,7 @@ void Form1::victory() {
     Timer1->stop();
     Timer2->stop();
     ProverkaRekorda();
+    placeKindButtons();
     for (QRadioButton *kind : optKartinka) {
         QPalette pal = kind->palette();
         pal.setColor(QPalette::Window, Foto[1]->backColor());
@@ -233,6 +236,26 @@ void Form1::victory() {
     }
     Frame2->show();
     Frame2->raise();
+}
+
+void Form1::placeKindButtons() {
+    const QString question = lblEnd[3]->text();
+    QVector<int> wordStarts;
+    for (int i = 0; i < question.size(); ++i) {
+        if (question[i] != QLatin1Char(' ') && (i == 0 || question[i - 1] == QLatin1Char(' ')))
+            wordStarts.append(i);
+    }
+    if (wordStarts.size() < 3)
+        return;
+    const QFontMetrics metrics(lblEnd[3]->font());
+    int minX = 0;
+    for (int i = 0; i < 3; ++i) {
+        const int start = wordStarts[wordStarts.size() - 3 + i];
+        const int wordX = lblEnd[3]->x() + metrics.horizontalAdvance(question.left(start));
+        const int x = qMax(minX, wordX - Layout::KindButtonSize - 1);
+        optKartinka[i]->move(x, optKartinka[i]->y());
+        minX = x + Layout::KindButtonSize;
+    }
 }
 
 void Form1::ProverkaRekorda() {

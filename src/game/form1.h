@@ -34,6 +34,9 @@ class Form1 : public QWidget {
     void ChangePicSet();
     // Judges the won game and sets up the victory frame.
     void ProverkaRekorda();
+    // Puts the player-kind buttons into the gaps of the kind question before its last three
+    // words (boy, girl, friend), wherever the font of the language puts those words.
+    void placeKindButtons();
 
     // The controls, named as the game names them.
     std::array<CardWidget *, CardCount> Foto{};

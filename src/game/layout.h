@@ -32,6 +32,7 @@ constexpr QRect EndLabel[4] = {QRect(16, 8, 177, 49), QRect(16, 56, 177, 25),
                                QRect(16, 88, 177, 25), QRect(3, 115, 201, 17)};
 constexpr int KindButtonX[3] = {28, 93, 159};
 constexpr int KindButtonY = 117;
+constexpr int KindButtonSize = 15;
 constexpr QRect NameBox(8, 136, 97, 19);
 constexpr QRect EndButton[3] = {QRect(8, 160, 97, 25), QRect(112, 160, 89, 25),
                                 QRect(112, 136, 89, 19)};

@@ -22,7 +22,7 @@ QImage loadImage(const QString &path) {
     if (path.isEmpty())
         return QImage();
     QImageReader reader(path);
-    // The shipped sets have JPEG and PNG files named .gif; trust the bytes, not the name.
+    // A picture may be a JPEG or PNG under a .gif name: trust the bytes, not the name.
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
     return reader.read();
