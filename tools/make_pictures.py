@@ -40,7 +40,7 @@ EMOJI_SETS = [
       "\U0001F992",   # giraffe
       "\U0001F41E",   # ladybird
       "\U0001F993"]),  # zebra
-    ("img1", "Fruit", (236, 250, 222), (170, 214, 140),
+    ("img1", "Food", (236, 250, 222), (170, 214, 140),
      ["\U0001F34E",   # apple
       "\U0001F34C",   # banana
       "\U0001F347",   # grapes
