@@ -5,10 +5,12 @@
 #include "ui/apppaths.h"
 #include "ui/programstate.h"
 #include "ui/randomsource.h"
+#include "ui/textfile.h"
 
 namespace {
 
 constexpr int AttemptsPerPass = 101;
+constexpr int MaxSetNameLength = 40;
 
 // The integer part of n * r, kept inside 0..n-1 even for a draw of exactly 1.
 int drawBelow(RandomSource &random, int n) {
@@ -40,6 +42,11 @@ void deal(Board &board, DealState &d, const QString &folder, RandomSource &rando
 
 QString pictureSetFolder(const QString &appFolder, int set) {
     return appFile(appFolder, QStringLiteral("\\img%1\\").arg(set));
+}
+
+QString pictureSetName(const QString &appFolder, int set) {
+    return readFirstLine(pictureSetFolder(appFolder, set) + QStringLiteral("setname.txt"))
+        .left(MaxSetNameLength);
 }
 
 void ChangePicSet(Board &board, DealState &deal_, ProgramState &state, int selectedSet,

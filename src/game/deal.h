@@ -33,3 +33,8 @@ void ChangePicSetEnglish(Board &board, DealState &deal, const ProgramState &stat
 
 // The folder of picture set n below the application folder, with a trailing separator.
 QString pictureSetFolder(const QString &appFolder, int set);
+
+// The display name of picture set n: the first line of its "setname.txt", empty when there is
+// none. A name is shown on a small button and stored with records, so it is cut to a sane
+// length whatever the file holds.
+QString pictureSetName(const QString &appFolder, int set);

@@ -7,7 +7,6 @@
 #include "settings/soundtable.h"
 #include "ui/clicklabel.h"
 #include "ui/programstate.h"
-#include "ui/textfile.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -37,8 +36,7 @@ Form2::Form2(Program &program) : m_program(program) {
     const QString appFolder = m_program.state.appFolder;
     for (int n = 0; n < PictureSetCount; ++n) {
         // A set without its name file still shows a button that can be chosen.
-        const QString name = readFirstLine(pictureSetFolder(appFolder, n) + "setname.txt");
-        optP[n] = new QRadioButton(name, Frame[1]);
+        optP[n] = new QRadioButton(pictureSetName(appFolder, n), Frame[1]);
         optP[n]->setGeometry(twipRect(120, 480 + 360 * n, 1380, 255));
     }
     optP[0]->setChecked(true);

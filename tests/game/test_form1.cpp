@@ -85,6 +85,7 @@ void TestForm1::init() {
     m_dir = std::make_unique<QTemporaryDir>();
     writeSet(m_dir->path() + "/img0", 12, "Colours");
     writeSet(m_dir->path() + "/img5", 24, "Pairs");
+    writeSet(m_dir->path() + "/img2", 0, QByteArray(100000, 'x'));
 }
 
 void TestForm1::startUpShowsDealtBoardAndRunningClock() {
@@ -104,7 +105,9 @@ void TestForm1::startUpShowsDealtBoardAndRunningClock() {
     QVERIFY(!w.Frame2->isVisible());
     QCOMPARE(w.lblSND->text(), QStringLiteral("Sound"));
     QCOMPARE(g.program.form2().optP[0]->text(), QStringLiteral("Colours"));
+    // No name file gives an empty caption; a runaway one is cut short.
     QCOMPARE(g.program.form2().optP[1]->text(), QString());
+    QCOMPARE(g.program.form2().optP[2]->text(), QString(40, 'x'));
 }
 
 void TestForm1::wholeGameWithTheMouse() {
