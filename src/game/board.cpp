@@ -3,9 +3,7 @@
 
 #include "settings/soundtable.h"
 
-namespace {
-constexpr int TenthsFromPairs = 10;
-} // namespace
+namespace {} // namespace
 
 int Board::pictureNumber(const QString &path) {
     // The number is whatever stands between the folder separator and ".gif" in the last six

@@ -7,6 +7,8 @@
 
 constexpr int CardCount = 24;
 constexpr int PairCount = 12;
+// From this many open pairs on, the clock shows tenths of a second.
+constexpr int TenthsFromPairs = 10;
 
 // What one card click changed, for the window to show.
 struct TurnOutcome {

@@ -1,14 +1,14 @@
 // Clock steps on the program-wide 16-bit counters, which stop at their largest value.
 #include "game/clock.h"
 
+#include "game/board.h"
+
 #include "ui/localenumber.h"
 #include "ui/programstate.h"
 
 #include <limits>
 
 namespace {
-constexpr int TenthsFromPairs = 10;
-
 void increment(qint16 &counter) {
     if (counter < std::numeric_limits<qint16>::max())
         ++counter;

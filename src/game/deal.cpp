@@ -19,8 +19,8 @@ int drawBelow(RandomSource &random, int n) {
 }
 
 // Deals until every card has a picture; each picture number may lie on at most `copies` cards.
-void deal(Board &board, DealState &d, const QString &folder, RandomSource &random, int pictures,
-          int copies) {
+void dealCards(Board &board, DealState &d, const QString &folder, RandomSource &random,
+               int pictures, int copies) {
     while (d.CardsDealt < CardCount) {
         for (int attempt = 0; attempt < AttemptsPerPass; ++attempt) {
             d.DealNumber = static_cast<float>(drawBelow(random, pictures));
@@ -49,7 +49,7 @@ QString pictureSetName(const QString &appFolder, int set) {
         .left(MaxSetNameLength);
 }
 
-void ChangePicSet(Board &board, DealState &deal_, ProgramState &state, int selectedSet,
+void ChangePicSet(Board &board, DealState &deal, ProgramState &state, int selectedSet,
                   RandomSource &random, const FileExists &exists) {
     // With no valid choice the first set is used, so the cards always have pictures to show.
     const int set = (selectedSet >= 0 && selectedSet < PictureSetCount) ? selectedSet : 0;
@@ -57,13 +57,13 @@ void ChangePicSet(Board &board, DealState &deal_, ProgramState &state, int selec
 
     if (exists(state.PicFolder + QStringLiteral("13.gif"))) {
         board.NumberPairMode = true;
-        ChangePicSetEnglish(board, deal_, state, random);
+        ChangePicSetEnglish(board, deal, state, random);
         return;
     }
-    deal(board, deal_, state.PicFolder, random, PairCount, 2);
+    dealCards(board, deal, state.PicFolder, random, PairCount, 2);
 }
 
-void ChangePicSetEnglish(Board &board, DealState &deal_, const ProgramState &state,
+void ChangePicSetEnglish(Board &board, DealState &deal, const ProgramState &state,
                          RandomSource &random) {
-    deal(board, deal_, state.PicFolder, random, CardCount, 1);
+    dealCards(board, deal, state.PicFolder, random, CardCount, 1);
 }

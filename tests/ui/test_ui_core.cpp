@@ -1,4 +1,5 @@
 // Checks paths, text files, locale numbers and the random sources of the platform layer.
+#include "testfiles.h"
 #include "ui/apppaths.h"
 #include "ui/localenumber.h"
 #include "ui/randomsource.h"
@@ -13,11 +14,6 @@
 #include <sys/resource.h>
 
 namespace {
-QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes) {
-    QFile file(dir.filePath(name));
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName()
-                                                                                : QString();
-}
 QByteArray readBytes(const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");

@@ -1,4 +1,5 @@
 // Checks picture loading, fitting and caching, and the sound player's effect bookkeeping.
+#include "testfiles.h"
 #include "ui/picturecache.h"
 #include "ui/soundplayer.h"
 
@@ -24,11 +25,6 @@ QByteArray redPicture(const char *format) {
     return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, format) ? bytes : QByteArray();
 }
 
-QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes) {
-    QFile file(dir.filePath(name));
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName()
-                                                                                : QString();
-}
 } // namespace
 
 class TestUiWidgets : public QObject {
