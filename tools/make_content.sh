@@ -1,7 +1,9 @@
 #!/bin/sh
-# Regenerate the card pictures (data/img0..img6) and sounds (data/sounds).
+# Regenerate the card pictures (data/img0..img6), the sounds (data/sounds)
+# and the records view's icons (src/records/icons).
 # Pass --sheet FILE.png to also get a contact sheet of all pictures.
 set -e
 here=$(dirname "$0")
 /usr/bin/python3 "$here/make_pictures.py" "$here/../data" "$@"
 /usr/bin/python3 "$here/make_sounds.py" "$here/../data/sounds"
+/usr/bin/python3 "$here/make_icons.py" "$here/../src/records/icons"

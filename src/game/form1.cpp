@@ -6,20 +6,30 @@
 #include "game/layout.h"
 #include "game/program.h"
 #include "i18n/languagetexts.h"
+#include "records/helptext.h"
+#include "records/recordcheck.h"
+#include "records/recordfile.h"
+#include "records/recordsview.h"
 #include "settings/form2.h"
 #include "settings/soundtable.h"
 #include "ui/apppaths.h"
 #include "ui/clicklabel.h"
+#include "ui/localenumber.h"
+#include "ui/messagebox.h"
 #include "ui/picturecache.h"
 #include "ui/programstate.h"
 #include "ui/randomsource.h"
+#include "ui/textfile.h"
+#include "ui/twips.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -30,10 +40,16 @@ namespace {
 const QColor WindowColor(180, 180, 180);
 const QColor CardColor(200, 200, 200);
 const QColor EndRed(Qt::red);
+const QColor LightYellow(255, 255, 192);
 
 constexpr int SecondsInterval = 1000;
 constexpr int TenthsInterval = 100;
 constexpr int NameLength = 15;
+// The options window opens this far right of and below the main window's corner (in twips).
+constexpr int OptionsOffsetX = 4900;
+constexpr int OptionsOffsetY = 840;
+// The date of the placeholder result in a fresh record file.
+constexpr int PlaceholderAgeDays = 30;
 
 QLabel *endLabel(QWidget *parent, const QRect &geometry, const QColor &text, int pixelSize) {
     auto *label = new QLabel(parent);
@@ -64,6 +80,7 @@ Form1::Form1(Program &program) : m_program(program) {
     setPalette(pal);
 
     buildCardGrid();
+    buildCommandBar();
 
     lblTime = new QLabel(QStringLiteral("Time"), this);
     lblTime->setGeometry(Layout::TimeLabel);
@@ -99,6 +116,34 @@ Form1::Form1(Program &program) : m_program(program) {
     lblSND->onClick = [this] { toggleSound(); };
 
     buildVictoryFrame();
+
+    // Both views lie over the board and start hidden.
+    lvRecord = new RecordsView(this);
+    lvRecord->setGeometry(Layout::RecordsView);
+    lvRecord->hide();
+    txtHELP = new QPlainTextEdit(this);
+    txtHELP->setGeometry(Layout::HelpBox);
+    txtHELP->setReadOnly(true);
+    txtHELP->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette helpPal = txtHELP->palette();
+    helpPal.setColor(QPalette::Base, LightYellow);
+    txtHELP->setPalette(helpPal);
+    txtHELP->hide();
+}
+
+void Form1::buildCommandBar() {
+    const char *captions[4] = {"Clear", "Options", "Help", "Records"};
+    for (int i = 0; i < 4; ++i) {
+        auto *button = new QPushButton(QString::fromLatin1(captions[i]), this);
+        button->setGeometry(Layout::CommandButtonX[i], Layout::CommandButtonY,
+                            Layout::CommandButtonWidth, Layout::CommandButtonHeight);
+        button->setAutoDefault(false);
+        cmdTOP[i] = button;
+    }
+    connect(cmdTOP[0], &QPushButton::clicked, this, &Form1::clearBoard);
+    connect(cmdTOP[1], &QPushButton::clicked, this, &Form1::openOptions);
+    connect(cmdTOP[2], &QPushButton::clicked, this, &Form1::toggleHelp);
+    connect(cmdTOP[3], &QPushButton::clicked, this, &Form1::toggleRecords);
 }
 
 void Form1::buildCardGrid() {
@@ -161,6 +206,7 @@ void Form1::buildVictoryFrame() {
     txtRec = new QLineEdit(Frame2);
     txtRec->setGeometry(Layout::NameBox);
     txtRec->setMaxLength(NameLength);
+    connect(txtRec, &QLineEdit::textChanged, this, &Form1::nameTyped);
 
     const char *captions[3] = {"Else", "End", "To records"};
     for (int i = 0; i < 3; ++i) {
@@ -170,6 +216,7 @@ void Form1::buildVictoryFrame() {
     }
     connect(cmdEND[0], &QPushButton::clicked, this, &Form1::playAgain);
     connect(cmdEND[1], &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdEND[2], &QPushButton::clicked, this, &Form1::enterRecord);
     Frame2->hide();
 }
 
@@ -221,6 +268,10 @@ void Form1::showCard(int k) {
 }
 
 void Form1::victory() {
+    // A game won before the clock's first tick still shows the caption "Time": its time is
+    // the clock's count, so that the result is a number.
+    if (!parseLocaleNumber(lblTime->text()))
+        lblTime->setText(QString::number(m_program.state.ClockSeconds));
     lblEnd[1]->setText(lblTime->text());
     Timer1->stop();
     Timer2->stop();
@@ -259,16 +310,164 @@ void Form1::placeKindButtons() {
 }
 
 void Form1::ProverkaRekorda() {
-    // The hall of fame is not kept yet: every win is announced as a win without a record.
     ProgramState &state = m_program.state;
     board.PlayerKind = Board::KindNone;
-    m_program.play(SoundSlot::Victory);
-    txtRec->setEnabled(false);
-    cmdEND[2]->setEnabled(false);
+    EnsureRecordFile();
+    // A table that cannot be read is no table: every result would be a record.
+    const RecordFileText table = readRecordFile(recordFilePath()).value_or(RecordFileText{});
+    const auto time = parseLocaleNumber(lblTime->text());
+    const RecordRank rank =
+        time ? rankTime(table, static_cast<float>(*time)) : RecordRank::NoRecord;
+
+    const bool record = rank != RecordRank::NoRecord;
+    if (rank == RecordRank::FirstPlace) {
+        m_program.play(SoundSlot::FirstPlace);
+        lblEnd[0]->setText(state.MsgFirstPlace);
+    } else if (rank == RecordRank::TopTen) {
+        m_program.play(SoundSlot::TopTen);
+        lblEnd[0]->setText(state.MsgTopTen);
+    } else {
+        m_program.play(SoundSlot::Victory);
+    }
+    txtRec->setEnabled(record);
+    cmdEND[2]->setEnabled(record);
     for (QRadioButton *kind : optKartinka)
-        kind->setEnabled(false);
-    lblEnd[0]->setText(state.MsgNoRecord);
-    lblEnd[2]->setText(QStringLiteral("seconds"));
+        kind->setEnabled(record);
+    if (record) {
+        lblEnd[2]->setText(state.MsgSignUp);
+    } else {
+        lblEnd[0]->setText(state.MsgNoRecord);
+        lblEnd[2]->setText(QStringLiteral("seconds"));
+    }
+}
+
+QString Form1::recordFilePath() const {
+    return appFile(m_program.state.appFolder, QStringLiteral("\\record.txt"));
+}
+
+void Form1::EnsureRecordFile() {
+    const QDate placeholderDay = QDate::currentDate().addDays(-PlaceholderAgeDays);
+    // A folder that cannot be written shows up when a record is stored; nothing to say yet.
+    ::EnsureRecordFile(recordFilePath(), recordDate(placeholderDay));
+}
+
+QString Form1::pictureSetCaption() {
+    // The set named by the settings; while they name none, the set chosen in the options.
+    Form2 &options = m_program.form2();
+    int set = -1;
+    if (const auto stored = parseLocaleNumber(m_program.state.IniValue[1]))
+        set = roundHalfEven(*stored);
+    if (set < 0 || set >= PictureSetCount)
+        set = options.selectedPictureSet();
+    return set >= 0 && set < PictureSetCount ? options.optP[set]->text() : QString();
+}
+
+void Form1::ZapisRecord() {
+    ProgramState &state = m_program.state;
+    if (state.PlayerName.isEmpty())
+        state.PlayerName = state.UnknownName;
+    if (board.PlayerKind == Board::KindNone)
+        board.PlayerKind = KindNotChosen;
+
+    const QString path = recordFilePath();
+    const QString caption = QString::fromLatin1(AppTitle);
+    QString error;
+    if (!::EnsureRecordFile(path, recordDate(QDate::currentDate().addDays(-PlaceholderAgeDays)),
+                            &error)) {
+        showMessage(this, caption, error);
+        return;
+    }
+    const auto table = readRecordFile(path);
+    NewRecord record;
+    record.time = lblTime->text();
+    record.name = state.PlayerName;
+    record.setName = pictureSetCaption();
+    record.kind = board.PlayerKind;
+    record.date = recordDate(QDate::currentDate());
+    const MergeResult merged =
+        table && table->complete ? mergeRecord(table->lines, record) : MergeResult{};
+    if (merged.outcome == MergeOutcome::Refused) {
+        showMessage(this, caption, refusedMergeMessage());
+        return;
+    }
+    // The old table stays whole unless the new one is written completely.
+    if (!writeTextFileAtomic(path, merged.lines, &error))
+        showMessage(this, caption, error);
+}
+
+void Form1::nameTyped() {
+    setRecordButtonDefault(true);
+}
+
+void Form1::setRecordButtonDefault(bool on) {
+    cmdEND[2]->setDefault(on);
+    QFont font = cmdEND[2]->font();
+    font.setBold(on);
+    cmdEND[2]->setFont(font);
+}
+
+void Form1::enterRecord() {
+    ProgramState &state = m_program.state;
+    txtRec->setText(txtRec->text().replace(QLatin1Char('~'), QLatin1Char('-')));
+    state.PlayerName = txtRec->text();
+    txtRec->clear();
+    Frame2->hide();
+    board.OpenPairs = 0;
+    state.ClockSeconds = 0;
+    Timer2->stop();
+    Timer1->start(SecondsInterval);
+    setRecordButtonDefault(false);
+    ZapisRecord();
+}
+
+void Form1::keyPressEvent(QKeyEvent *event) {
+    // Enter presses the default button, as in a dialog: "To records" once a name is typed.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && Frame2->isVisible() && cmdEND[2]->isDefault() && cmdEND[2]->isEnabled()) {
+        cmdEND[2]->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Form1::openOptions() {
+    ProgramState &state = m_program.state;
+    state.SavedSeconds = state.ClockSeconds;
+    Form2 &options = m_program.form2();
+    options.move(frameGeometry().topLeft() + QPoint(px(OptionsOffsetX), px(OptionsOffsetY)));
+    options.exec();
+}
+
+void Form1::toggleHelp() {
+    const ProgramState &state = m_program.state;
+    if (txtHELP->isVisible()) {
+        txtHELP->hide();
+        txtHELP->clear();
+        cmdTOP[2]->setText(state.CapHelp);
+        return;
+    }
+    txtHELP->show();
+    txtHELP->raise();
+    cmdTOP[2]->setText(state.CapHelpClose);
+    txtHELP->setPlainText(helpBoxText(state.appFolder, state.HelpFileName, QStringLiteral("\n")));
+}
+
+void Form1::toggleRecords() {
+    const ProgramState &state = m_program.state;
+    EnsureRecordFile();
+    const auto table = readRecordFile(recordFilePath());
+    const QStringList lines = table ? table->lines.mid(0, RecordViewLines) : QStringList();
+    RecLines = lines.size();
+    if (lvRecord->isVisible()) {
+        lvRecord->clear();
+        lvRecord->hide();
+        cmdTOP[3]->setText(state.CapRecords);
+        return;
+    }
+    lvRecord->show();
+    lvRecord->raise();
+    cmdTOP[3]->setText(state.CapRecClose);
+    lvRecord->fill(recordRows(lines));
 }
 
 void Form1::clearBoard() {

@@ -13,9 +13,11 @@ class Program;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class RecordsView;
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -32,14 +34,19 @@ class Form1 : public QWidget {
 
     // Deals the chosen picture set onto this board.
     void ChangePicSet();
-    // Judges the won game and sets up the victory frame.
+    // Judges the won game against the hall of fame and sets up the victory frame.
     void ProverkaRekorda();
+    // Stores the won game's result in the record file.
+    void ZapisRecord();
+    // Creates the record file with its placeholder line when there is none.
+    void EnsureRecordFile();
     // Puts the player-kind buttons into the gaps of the kind question before its last three
     // words (boy, girl, friend), wherever the font of the language puts those words.
     void placeKindButtons();
 
     // The controls, named as the game names them.
     std::array<CardWidget *, CardCount> Foto{};
+    std::array<QPushButton *, 4> cmdTOP{};
     QLabel *lblTime = nullptr;
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
@@ -49,20 +56,34 @@ class Form1 : public QWidget {
     QLineEdit *txtRec = nullptr;
     std::array<QPushButton *, 3> cmdEND{};
     ClickLabel *lblSND = nullptr;
+    RecordsView *lvRecord = nullptr;
+    QPlainTextEdit *txtHELP = nullptr;
 
     Board board;
     DealState deal;
+    // How many lines of the record file the last press of the records button read.
+    int RecLines = 0;
 
   protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
   private:
     void buildCardGrid();
+    void buildCommandBar();
     void buildVictoryFrame();
     void cardClicked(int k);
     void showCard(int k);
     void victory();
     void playAgain();
+    void enterRecord();
+    void nameTyped();
+    void setRecordButtonDefault(bool on);
+    void openOptions();
+    void toggleHelp();
+    void toggleRecords();
+    QString recordFilePath() const;
+    QString pictureSetCaption();
     void toggleSound();
 
     Program &m_program;

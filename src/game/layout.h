@@ -23,7 +23,17 @@ constexpr QRect cardRect(int card) {
                  CardWidth, CardHeight);
 }
 
+// The command bar: clear, options, help, records; on the screen records come first.
+constexpr int CommandButtonX[4] = {432, 328, 224, 120};
+constexpr int CommandButtonY = 7;
+constexpr int CommandButtonWidth = 90;
+constexpr int CommandButtonHeight = 25;
+
 constexpr QRect TimeLabel(536, 7, 90, 25);
+
+// The records view and the help box lie over the board, in the same place.
+constexpr QRect RecordsView(112, 128, 417, 196);
+constexpr QRect HelpBox(112, 128, 417, 193);
 constexpr QRect SoundLabel(433, 406, 90, 16);
 
 // The victory frame and the controls inside it (relative to the frame).

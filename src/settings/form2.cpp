@@ -7,6 +7,7 @@
 #include "settings/soundtable.h"
 #include "ui/clicklabel.h"
 #include "ui/programstate.h"
+#include "ui/twips.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -14,10 +15,6 @@
 
 namespace {
 
-// The window is designed in twips; 15 twips make one pixel.
-constexpr int px(int twips) {
-    return (twips + 7) / 15;
-}
 QRect twipRect(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));
 }

@@ -1,0 +1,21 @@
+// Reading the help file for the help box.
+#include "records/helptext.h"
+
+#include "ui/apppaths.h"
+#include "ui/textfile.h"
+
+#include <QDir>
+
+QString helpBoxText(const QString &appFolder, const QString &helpFileName,
+                    const QString &lineBreak) {
+    const QString path = appFile(appFolder, helpFileName);
+    if (!fileExists(path))
+        return QStringLiteral("Do not find help file ") + QDir::toNativeSeparators(path);
+    const auto lines = readTextLines(path);
+    if (!lines)
+        return QStringLiteral("Cannot read help file ") + QDir::toNativeSeparators(path);
+    QString text;
+    for (const QString &line : *lines)
+        text += lineBreak + line;
+    return text;
+}

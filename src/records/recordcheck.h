@@ -1,0 +1,16 @@
+// The victory check: whether a game's time earns a place in the hall of fame.
+#pragma once
+
+#include "records/recordfile.h"
+
+enum class RecordRank {
+    FirstPlace, // a record, and no stored time is faster
+    TopTen,     // a record behind at least one stored time
+    NoRecord,
+};
+
+// Ranks the time against the table's well-formed results; other lines are not looked at.
+// A game is a record while fewer than ten results are stored, or when it is strictly faster
+// than one of them. Equal times neither beat nor lose. A table that could not be read in
+// full counts as full.
+RecordRank rankTime(const RecordFileText &table, float time, const QLocale &locale = QLocale());

@@ -1,0 +1,101 @@
+// Lays out the records view's columns and icons and keeps its rows sorted by cell text.
+#include "records/recordsview.h"
+
+#include <QHeaderView>
+
+namespace {
+
+const QColor LightYellow(255, 255, 192);
+
+struct ColumnSpec {
+    const char *caption;
+    int widthHundredthsMm;
+    int headerIcon; // 0: none
+};
+
+// Widths as the window was designed, in hundredths of a millimetre.
+const ColumnSpec Columns[RecordsView::ColumnCount] = {
+    {"Gamer", 3334, 1}, {"\u2116", 794, 0}, {"Time", 1984, 2}, {"Set", 2646, 3}, {"Date", 2117, 8},
+};
+
+int pixelsFromHundredthsMm(int hundredths) {
+    constexpr double DotsPerInch = 96.0;
+    constexpr double HundredthsMmPerInch = 2540.0;
+    return qRound(hundredths * DotsPerInch / HundredthsMmPerInch);
+}
+
+// Rows compare by the plain text of the sort column, ignoring case, so "10" comes before "2".
+class RecordItem : public QTreeWidgetItem {
+  public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem &other) const override {
+        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
+        return QString::compare(text(column), other.text(column), Qt::CaseInsensitive) < 0;
+    }
+};
+
+} // namespace
+
+RecordsView::RecordsView(QWidget *parent) : QTreeWidget(parent) {
+    setColumnCount(ColumnCount);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setIconSize(QSize(16, 16));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, LightYellow);
+    pal.setColor(QPalette::Window, LightYellow);
+    setPalette(pal);
+
+    auto *header = new QTreeWidgetItem;
+    for (int c = 0; c < ColumnCount; ++c) {
+        header->setText(c, QString::fromUtf8(Columns[c].caption));
+        if (Columns[c].headerIcon)
+            header->setIcon(c, imageListIcon(Columns[c].headerIcon));
+    }
+    setHeaderItem(header);
+    for (int c = 0; c < ColumnCount; ++c)
+        setColumnWidth(c, pixelsFromHundredthsMm(Columns[c].widthHundredthsMm));
+
+    // Clicking a header always sorts ascending by its column; the direction never flips.
+    QHeaderView *head = this->header();
+    head->setSectionsClickable(true);
+    head->setSortIndicatorShown(true);
+    head->setSortIndicator(m_sortKey, Qt::AscendingOrder);
+    head->setStretchLastSection(false);
+    connect(head, &QHeaderView::sectionClicked, this, &RecordsView::sortByCellText);
+}
+
+QIcon RecordsView::imageListIcon(int n) {
+    return QIcon(QStringLiteral(":/records/icons/%1.png").arg(n));
+}
+
+void RecordsView::fill(const QVector<RecordRow> &rows) {
+    clear();
+    QList<QTreeWidgetItem *> items;
+    for (const RecordRow &row : rows) {
+        auto *item = new RecordItem;
+        item->setText(Gamer, row.name);
+        if (row.icon)
+            item->setIcon(Gamer, imageListIcon(row.icon));
+        item->setText(Time, row.time);
+        item->setText(Set, row.setName);
+        item->setText(Date, row.date);
+        items.append(item);
+    }
+    addTopLevelItems(items);
+    sortItems(m_sortKey, Qt::AscendingOrder);
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        topLevelItem(i)->setText(Place, QString::number(i + 1));
+}
+
+void RecordsView::sortByCellText(int column) {
+    if (column < 0 || column >= ColumnCount)
+        return;
+    m_sortKey = column;
+    header()->setSortIndicator(column, Qt::AscendingOrder);
+    sortItems(column, Qt::AscendingOrder);
+}

@@ -1,0 +1,29 @@
+// The records view: the hall of fame as a report list on light yellow.
+#pragma once
+
+#include "records/recordrows.h"
+
+#include <QTreeWidget>
+
+class RecordsView : public QTreeWidget {
+    Q_OBJECT
+
+  public:
+    enum Column { Gamer, Place, Time, Set, Date, ColumnCount };
+
+    explicit RecordsView(QWidget *parent = nullptr);
+
+    // Shows the rows sorted by the current sort column and numbers the places in that order.
+    void fill(const QVector<RecordRow> &rows);
+
+    // Sorts by the column's text, ascending; the column stays the sort column from then on.
+    // The places keep their numbers.
+    void sortByCellText(int column);
+    int sortKey() const { return m_sortKey; }
+
+    // Picture n (1..8) of the view's image list.
+    static QIcon imageListIcon(int n);
+
+  private:
+    int m_sortKey = Time;
+};

@@ -1,0 +1,9 @@
+// Window designs and window positions on the screen are given in twips; 15 make one pixel.
+#pragma once
+
+constexpr int TwipsPerPixel = 15;
+
+// Pixels for a length in twips, to the nearest pixel.
+constexpr int px(int twips) {
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}

@@ -1,0 +1,277 @@
+// The record file: its lines, the merge of a new result, the victory check, the view's rows
+// and the help text.
+#include "records/helptext.h"
+#include "records/recordcheck.h"
+#include "records/recordfile.h"
+#include "records/recordrows.h"
+#include "testfiles.h"
+#include "ui/textfile.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QLocale English(QLocale::English, QLocale::UnitedStates);
+const QLocale Russian(QLocale::Russian, QLocale::Russia);
+
+// A table written as "57a 999*b 80c": each result's time, a star for the marker, and a
+// one-letter name that says which line it is.
+QStringList table(const QString &notation) {
+    QStringList lines;
+    for (const QString &token : notation.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const bool marked = token.contains(QLatin1Char('*'));
+        QString time = token;
+        time.remove(QLatin1Char('*'));
+        const QString name = time.right(1);
+        time.chop(1);
+        lines.append(QStringLiteral("%1~%2~Animals~4~1/2/26%3")
+                         .arg(time, name, marked ? RecordMarker : QString()));
+    }
+    return lines;
+}
+
+// The merged lines in the same notation; the new result is called "n".
+QString notation(const QStringList &lines) {
+    QStringList tokens;
+    for (const QString &line : lines) {
+        const QStringList fields = line.split(QLatin1Char('~'));
+        tokens.append(fields[0] + (line.contains(RecordMarker) ? "*" : "") + fields[1]);
+    }
+    return tokens.join(QLatin1Char(' '));
+}
+
+NewRecord result(const QString &time, const QString &name = QStringLiteral("n")) {
+    NewRecord record;
+    record.time = time;
+    record.name = name;
+    record.setName = QStringLiteral("Animals");
+    record.kind = 4;
+    record.date = QStringLiteral("1/2/26");
+    return record;
+}
+
+QByteArray readBytes(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(MergeOutcome)
+Q_DECLARE_METATYPE(RecordRank)
+
+class TestRecords : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void merge_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<MergeOutcome>("outcome");
+        QTest::addColumn<QString>("after");
+
+        QTest::newRow("first record into a fresh file")
+            << "999*u"
+            << "57" << MergeOutcome::Added << "999*u 57n";
+        QTest::newRow("the marked line moves behind the others")
+            << "999*u 57n"
+            << "80" << MergeOutcome::Added << "57n 999*u 80n";
+        QTest::newRow("a slower new time takes the marker")
+            << "30a 40*b"
+            << "50" << MergeOutcome::Added << "30a 40b 50*n";
+        QTest::newRow("an equal time leaves the marker on the older line")
+            << "30a 40*b"
+            << "40" << MergeOutcome::Added << "30a 40*b 40n";
+        QTest::newRow("full table: the slowest makes room")
+            << "11a 12b 13c 14d 999*e 15f 16g 17h 18i 19j"
+            << "45" << MergeOutcome::Replaced << "11a 12b 13c 14d 15f 16g 17h 18i 19j 45*n";
+        QTest::newRow("full table: equal slowest, the first of them gets the marker")
+            << "11a 50b 13c 14d 50*e 15f 16g 17h 18i 19j"
+            << "20" << MergeOutcome::Replaced << "11a 50*b 13c 14d 15f 16g 17h 18i 19j 20n";
+        QTest::newRow("full table: a time equal to the slowest replaces it")
+            << "11a 12b 13c 14d 50*e 15f 16g 17h 18i 19j"
+            << "50" << MergeOutcome::Replaced << "11a 12b 13c 14d 15f 16g 17h 18i 19j 50*n";
+        QTest::newRow("full table: equal slowest stays marked on the older line")
+            << "11a 50b 13c 14d 50*e 15f 16g 17h 18i 19j"
+            << "50" << MergeOutcome::Replaced << "11a 50*b 13c 14d 15f 16g 17h 18i 19j 50n";
+        QTest::newRow("full table: a slower time is dropped, the slowest goes last")
+            << "11a 12b 40*c 14d 15e 16f 17g 18h 19i 20j"
+            << "41" << MergeOutcome::Dropped << "11a 12b 14d 15e 16f 17g 18h 19i 20j 40*c";
+        QTest::newRow("tenths compared as numbers, written as typed")
+            << "9.5a 10.2*b"
+            << "9,9" << MergeOutcome::Added << "9.5a 10.2*b 9,9n";
+        QTest::newRow("blank lines are left out") << "30a 40*b"
+                                                  << "35" << MergeOutcome::Added << "30a 40*b 35n";
+        QTest::newRow("eleven results") << "1a 2b 3c 4d 5e 6f 7g 8h 9i 10j 99*k"
+                                        << "5" << MergeOutcome::Refused << "";
+        QTest::newRow("ten results without a marker") << "1a 2b 3c 4d 5e 6f 7g 8h 9i 10j"
+                                                      << "5" << MergeOutcome::Refused << "";
+        QTest::newRow("no marker") << "30a 40b"
+                                   << "5" << MergeOutcome::Refused << "";
+        QTest::newRow("two markers") << "30*a 40*b"
+                                     << "5" << MergeOutcome::Refused << "";
+        QTest::newRow("a time that is not a number") << "3x0a 40*b"
+                                                     << "5" << MergeOutcome::Refused << "";
+        QTest::newRow("the new time is not a number") << "40*b"
+                                                      << "Time" << MergeOutcome::Refused << "";
+    }
+    void merge() {
+        QFETCH(QString, before);
+        QFETCH(QString, time);
+        QFETCH(MergeOutcome, outcome);
+        QFETCH(QString, after);
+        QStringList lines = table(before);
+        if (QByteArray(QTest::currentDataTag()).startsWith("blank"))
+            lines = QStringList{"", lines[0], "  ", lines[1], ""};
+        const MergeResult merged = mergeRecord(lines, result(time), English);
+        QCOMPARE(merged.outcome, outcome);
+        QCOMPARE(notation(merged.lines), after);
+    }
+
+    void mergeRefusesBrokenLines() {
+        const QStringList good = table("30a 40*b");
+        for (const QString &bad : {QStringLiteral("12~only~three"), QStringLiteral("garbage"),
+                                   QStringLiteral("~a~b~c~d")}) {
+            QCOMPARE(mergeRecord(good + QStringList{bad}, result("5"), English).outcome,
+                     MergeOutcome::Refused);
+        }
+        // A hundred thousand lines are refused at the eleventh.
+        QStringList many(100000, table("1a")[0]);
+        QCOMPARE(mergeRecord(many, result("5"), English).outcome, MergeOutcome::Refused);
+    }
+
+    void fileFromScratchByteForByte() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("record.txt");
+        QVERIFY(EnsureRecordFile(path, "6/11/26"));
+        QCOMPARE(readBytes(path), QByteArray("999~Unknown~Test~6~6/11/26~^\r\n"));
+        // An existing file is left alone.
+        writeFile(dir, "record.txt", "5~a~b~4~d~^\r\n");
+        QVERIFY(EnsureRecordFile(path, "6/11/26"));
+        QCOMPARE(readBytes(path), QByteArray("5~a~b~4~d~^\r\n"));
+
+        const auto text = readRecordFile(path);
+        QVERIFY(text && text->complete);
+        NewRecord record = result("57", QStringLiteral("Маша ~ä😀"));
+        record.kind = KindNotChosen;
+        const MergeResult merged = mergeRecord(text->lines, record, English);
+        QVERIFY(writeTextFileAtomic(path, merged.lines));
+        QCOMPARE(readBytes(path),
+                 QString("5~a~b~4~d\r\n57~Маша -ä😀~Animals~6~1/2/26~^\r\n").toUtf8());
+    }
+
+    void recordLineKeepsFiveFields() {
+        NewRecord record = result("13,8", QStringLiteral("^a~b\r\nc"));
+        record.setName = QStringLiteral("~^set");
+        record.date = QStringLiteral("2~3");
+        const QString line = makeRecordLine(record);
+        QCOMPARE(line, QStringLiteral("13,8~-a-b  c~-^set~4~2-3"));
+        const auto entry = parseRecordLine(line, English);
+        QVERIFY(entry && !entry->marked);
+        QCOMPARE(entry->fields.size(), 5);
+        QCOMPARE(recordDate(QDate(2026, 12, 6), Russian), QStringLiteral("06.12.2026"));
+        QVERIFY(defaultRecordLine("x").endsWith("~x~^"));
+    }
+
+    void timesReadUnderEitherSeparator() {
+        for (const QLocale &locale : {English, Russian}) {
+            QCOMPARE(parseRecordLine("13,8~a~b~4~d", locale)->time, 13.8f);
+            QCOMPARE(parseRecordLine("13.8~a~b~4~d", locale)->time, 13.8f);
+        }
+        QVERIFY(!parseRecordLine("1,000.5~a~b~4~d", English));
+        QVERIFY(!parseRecordLine("", English));
+    }
+
+    void rank_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<float>("time");
+        QTest::addColumn<RecordRank>("rank");
+        QTest::newRow("default file, 57") << "999*u" << 57.f << RecordRank::FirstPlace;
+        QTest::newRow("default file, 1000") << "999*u" << 1000.f << RecordRank::TopTen;
+        QTest::newRow("equal to the best") << "30a 20b 40*c" << 20.f << RecordRank::FirstPlace;
+        QTest::newRow("full, equal to the slowest")
+            << "11a 12b 13c 14d 50*e 15f 16g 17h 18i 19j" << 50.f << RecordRank::NoRecord;
+        QTest::newRow("full, a second faster")
+            << "11a 12b 13c 14d 50*e 15f 16g 17h 18i 19j" << 49.f << RecordRank::TopTen;
+        QTest::newRow("full, fastest")
+            << "11a 12b 13c 14d 50*e 15f 16g 17h 18i 19j" << 10.9f << RecordRank::FirstPlace;
+        QTest::newRow("twelve lines, all faster")
+            << "1a 2b 3c 4d 5e 6f 7g 8h 9i 10j 11k 12*l" << 12.f << RecordRank::NoRecord;
+    }
+    void rank() {
+        QFETCH(QString, stored);
+        QFETCH(float, time);
+        QFETCH(RecordRank, rank);
+        QCOMPARE(rankTime(RecordFileText{table(stored), true}, time, English), rank);
+    }
+
+    void rankSkipsBrokenLinesAndCountsCutFilesFull() {
+        // Nine results and garbage: still a place free.
+        QStringList lines = table("11a 12b 13c 14d 50*e 15f 16g 17h 18i");
+        lines << ""
+              << "oops"
+              << "1~x~y";
+        QCOMPARE(rankTime({lines, true}, 60.f, English), RecordRank::TopTen);
+        QCOMPARE(rankTime({lines, false}, 60.f, English), RecordRank::NoRecord);
+        QCOMPARE(rankTime({lines, false}, 5.f, English), RecordRank::FirstPlace);
+    }
+
+    void readsBigAndOldFiles() {
+        QTemporaryDir dir;
+        // The older program's Windows-1251 names.
+        const QString old = writeFile(dir, "old.txt", "57~\xCC\xE0\xF8\xE0~Test~5~1.1.26~^\r\n");
+        QCOMPARE(readRecordFile(old)->lines, QStringList{"57~Маша~Test~5~1.1.26~^"});
+
+        QByteArray big;
+        for (int i = 0; big.size() < 3 * 1024 * 1024; ++i)
+            big += "1~ä~b~4~d\r\n";
+        const auto cut = readRecordFile(writeFile(dir, "big.txt", big));
+        QVERIFY(cut && !cut->complete);
+        QVERIFY(cut->lines.size() > 1000);
+        QCOMPARE(cut->lines.last(), QStringLiteral("1~ä~b~4~d"));
+        QVERIFY(!readRecordFile(dir.filePath("missing.txt")));
+        QVERIFY(!readRecordFile(dir.path()));
+    }
+
+    void rowsForTheView() {
+        const QStringList lines = {
+            "123~Ann~Animals~5~1.1.26",
+            "5~Bob~Toys~4~2.1.26~^",
+            "",
+            "broken",
+            "42~Cid~Food~9~3.1.26",
+            "7,5~Dan~Food~7~4.1.26",
+            "8~a~b~c~d",
+            "99~x~y~6~z",
+            "1~a~b~4~c",
+            "2~a~b~4~c",
+            "3~the eleventh~b~4~c~ignored",
+        };
+        const QVector<RecordRow> rows = recordRows(lines, English);
+        QCOMPARE(rows.size(), 8);
+        QCOMPARE(rows[0].time, QStringLiteral("123"));
+        QCOMPARE(rows[1].time, QStringLiteral("  5"));
+        QCOMPARE(rows[2].time, QStringLiteral(" 42"));
+        QCOMPARE(rows[3].time, QStringLiteral("  7,5"));
+        QCOMPARE(rows[1].name, QStringLiteral("Bob"));
+        QCOMPARE(rows[1].setName, QStringLiteral("Toys"));
+        QCOMPARE(rows[1].date, QStringLiteral("2.1.26"));
+        QCOMPARE(rows[1].icon, 4);
+        QCOMPARE(rows[2].icon, 0); // 9 is no picture of the list
+        QCOMPARE(rows[4].icon, 0); // not a number
+        QCOMPARE(rows.last().time, QStringLiteral("  2"));
+    }
+
+    void helpText() {
+        QTemporaryDir dir;
+        writeFile(dir, "help-e.txt", "How to play\r\n\r\nClick a card.\r\n");
+        QCOMPARE(helpBoxText(dir.path(), "\\help-e.txt"),
+                 QStringLiteral("\r\nHow to play\r\n\r\nClick a card."));
+        QCOMPARE(helpBoxText(dir.path(), "\\help.txt"),
+                 QStringLiteral("Do not find help file ") + dir.path() + "/help.txt");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecords)
+#include "test_records.moc"
