@@ -24,6 +24,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
@@ -237,6 +238,7 @@ void Form1::build() {
     Form2 &options = m_program.form2();
     options.SetSound();
     lblSND->setText(QStringLiteral("Sound"));
+    state.Language = Lang::English;
     applyLanguageTexts(state, Lang::English);
 
     ChangePicSet();
@@ -371,28 +373,35 @@ void Form1::ZapisRecord() {
 
     const QString path = recordFilePath();
     const QString caption = QString::fromLatin1(AppTitle);
+    const bool russian = state.Language == Lang::Russian;
     QString error;
     if (!::EnsureRecordFile(path, recordDate(QDate::currentDate().addDays(-PlaceholderAgeDays)),
                             &error)) {
-        showMessage(this, caption, error);
+        showMessage(this, caption, recordNotSavedMessage(russian, error));
         return;
     }
     const auto table = readRecordFile(path);
+    if (!table) {
+        showMessage(
+            this, caption,
+            recordNotSavedMessage(
+                russian, QStringLiteral("Could not read %1").arg(QDir::toNativeSeparators(path))));
+        return;
+    }
     NewRecord record;
     record.time = lblTime->text();
     record.name = state.PlayerName;
     record.setName = pictureSetCaption();
     record.kind = board.PlayerKind;
     record.date = recordDate(QDate::currentDate());
-    const MergeResult merged =
-        table && table->complete ? mergeRecord(table->lines, record) : MergeResult{};
+    const MergeResult merged = table->complete ? mergeRecord(table->lines, record) : MergeResult{};
     if (merged.outcome == MergeOutcome::Refused) {
         showMessage(this, caption, refusedMergeMessage());
         return;
     }
     // The old table stays whole unless the new one is written completely.
     if (!writeTextFileAtomic(path, merged.lines, &error))
-        showMessage(this, caption, error);
+        showMessage(this, caption, recordNotSavedMessage(russian, error));
 }
 
 void Form1::nameTyped() {

@@ -168,3 +168,9 @@ QString refusedMergeMessage() {
     return QStringLiteral("В файле рекордов больше 10 результатов: запись производиться не "
                           "будет. Исправьте файл.");
 }
+
+QString recordNotSavedMessage(bool russian, const QString &reason) {
+    return (russian ? QStringLiteral("Рекорд не записан.")
+                    : QStringLiteral("The record was not saved.")) +
+           QLatin1Char('\n') + reason;
+}

@@ -76,3 +76,7 @@ MergeResult mergeRecord(const QStringList &fileLines, const NewRecord &record,
 
 // The message shown when the merge refuses; the caption is the program's title.
 QString refusedMergeMessage();
+
+// The message shown when the table could not be read or written, in Russian or English,
+// followed by the reason.
+QString recordNotSavedMessage(bool russian, const QString &reason);

@@ -203,10 +203,21 @@ class TestRecordsWindow : public QObject {
         QTest::mouseClick(w.cmdEND[2], Qt::LeftButton);
         setrlimit(RLIMIT_FSIZE, &old);
         std::signal(SIGXFSZ, oldHandler);
+        QVERIFY(failed.text.startsWith("The record was not saved.\n"));
         QVERIFY(failed.text.contains(QDir::toNativeSeparators(m_record)));
         QCOMPARE(readBytes(m_record), one);
         QCOMPARE(QDir(m_dir->path()).entryList({"record*"}, QDir::Files),
                  QStringList{"record.txt"});
+
+        // A folder in the table's place is not a table: nothing to read, nothing written.
+        QVERIFY(QFile::remove(m_record) && QDir().mkdir(m_record));
+        QTest::mouseClick(w.cmdEND[0], Qt::LeftButton);
+        winIn(g, "5");
+        Modal unreadable;
+        closeNextModal(unreadable);
+        QTest::mouseClick(w.cmdEND[2], Qt::LeftButton);
+        QVERIFY(unreadable.text.contains("Could not read " + QDir::toNativeSeparators(m_record)));
+        QVERIFY(QFileInfo(m_record).isDir());
     }
 
     void recordsViewSortsAndNumbers() {
