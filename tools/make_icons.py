@@ -20,6 +20,8 @@ import sys
 
 from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
+from make_pictures import split_sheet_arg
+
 SIZE = 16
 EMOJI_FONT = "/usr/share/fonts/truetype/noto/NotoColorEmoji.ttf"
 
@@ -106,12 +108,7 @@ def contact_sheet(out, count, path):
 
 
 def main():
-    args = sys.argv[1:]
-    sheet = None
-    if "--sheet" in args:
-        k = args.index("--sheet")
-        sheet = args[k + 1]
-        del args[k:k + 2]
+    args, sheet = split_sheet_arg(sys.argv[1:])
     here = os.path.dirname(os.path.abspath(__file__))
     out = args[0] if args else os.path.join(here, "..", "src", "records", "icons")
 

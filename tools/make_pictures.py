@@ -248,13 +248,19 @@ def contact_sheet(root, all_sets, path):
     sheet.save(path)
 
 
-def main():
-    args = sys.argv[1:]
+def split_sheet_arg(args):
+    """Take "--sheet FILE" out of the arguments; returns (other arguments, FILE or None)."""
+    args = list(args)
     sheet = None
     if "--sheet" in args:
         k = args.index("--sheet")
         sheet = args[k + 1]
         del args[k:k + 2]
+    return args, sheet
+
+
+def main():
+    args, sheet = split_sheet_arg(sys.argv[1:])
     root = args[0] if args else os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data")
 
     emoji_font = ImageFont.truetype(EMOJI_FONT, 109)   # bitmap font: 109 px only

@@ -51,11 +51,6 @@ NewRecord result(const QString &time, const QString &name = QStringLiteral("n"))
     return record;
 }
 
-QByteArray readBytes(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(MergeOutcome)

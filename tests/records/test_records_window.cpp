@@ -19,15 +19,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
-
-QByteArray readBytes(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 // What the next modal window showed before the watcher closed it.
 struct Modal {
@@ -192,17 +185,9 @@ class TestRecordsWindow : public QObject {
         QTest::mouseClick(w.cmdEND[0], Qt::LeftButton);
         winIn(g, "5");
         typeText(w.txtRec, QString(15, QChar(0x4E2D)));
-        rlimit old{}, small{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        small = old;
-        small.rlim_cur = 20;
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         Modal failed;
         closeNextModal(failed);
-        QTest::mouseClick(w.cmdEND[2], Qt::LeftButton);
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, oldHandler);
+        QVERIFY(withFileSizeLimit(20, [&] { QTest::mouseClick(w.cmdEND[2], Qt::LeftButton); }));
         QVERIFY(failed.text.startsWith("The record was not saved.\n"));
         QVERIFY(failed.text.contains(QDir::toNativeSeparators(m_record)));
         QCOMPARE(readBytes(m_record), one);

@@ -10,15 +10,6 @@
 #include <QTest>
 #include <climits>
 #include <cmath>
-#include <csignal>
-#include <sys/resource.h>
-
-namespace {
-QByteArray readBytes(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-} // namespace
 
 class TestUiCore : public QObject {
     Q_OBJECT
@@ -86,16 +77,11 @@ class TestUiCore : public QObject {
         QVERIFY(!writeTextFileAtomic(dir.filePath("nowhere/x.txt"), {"a"}, &error));
         QVERIFY(!error.isEmpty());
 
-        // A file-size limit fails the write the way a full disk does, even for root.
-        rlimit old{}, small{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        small = old;
-        small.rlim_cur = 4096;
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const bool written = writeTextFileAtomic(path, QStringList(100, QString(100, 'x')));
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, oldHandler);
+        // A disk that fills up during the write.
+        bool written = true;
+        QVERIFY(withFileSizeLimit(4096, [&] {
+            written = writeTextFileAtomic(path, QStringList(100, QString(100, 'x')));
+        }));
         QVERIFY(!written);
         QCOMPARE(readBytes(path), QByteArray("a\r\nb\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"record.txt"});
