@@ -289,6 +289,9 @@ void Form1::victory() {
     }
     Frame2->show();
     Frame2->raise();
+    // A record: the player can type the name straight away.
+    if (txtRec->isEnabled())
+        txtRec->setFocus();
 }
 
 void Form1::placeKindButtons() {

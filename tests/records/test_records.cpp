@@ -16,10 +16,14 @@ const QLocale English(QLocale::English, QLocale::UnitedStates);
 const QLocale Russian(QLocale::Russian, QLocale::Russia);
 
 // A table written as "57a 999*b 80c": each result's time, a star for the marker, and a
-// one-letter name that says which line it is.
+// one-letter name that says which line it is; "_" is a blank line.
 QStringList table(const QString &notation) {
     QStringList lines;
     for (const QString &token : notation.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (token == QLatin1String("_")) {
+            lines.append(QString());
+            continue;
+        }
         const bool marked = token.contains(QLatin1Char('*'));
         QString time = token;
         time.remove(QLatin1Char('*'));
@@ -65,61 +69,46 @@ class TestRecords : public QObject {
         QTest::addColumn<QString>("time");
         QTest::addColumn<MergeOutcome>("outcome");
         QTest::addColumn<QString>("after");
-
-        QTest::newRow("first record into a fresh file")
-            << "999*u"
-            << "57" << MergeOutcome::Added << "999*u 57n";
-        QTest::newRow("the marked line moves behind the others")
-            << "999*u 57n"
-            << "80" << MergeOutcome::Added << "57n 999*u 80n";
-        QTest::newRow("a slower new time takes the marker")
-            << "30a 40*b"
-            << "50" << MergeOutcome::Added << "30a 40b 50*n";
-        QTest::newRow("an equal time leaves the marker on the older line")
-            << "30a 40*b"
-            << "40" << MergeOutcome::Added << "30a 40*b 40n";
-        QTest::newRow("full table: the slowest makes room")
-            << "11a 12b 13c 14d 999*e 15f 16g 17h 18i 19j"
-            << "45" << MergeOutcome::Replaced << "11a 12b 13c 14d 15f 16g 17h 18i 19j 45*n";
-        QTest::newRow("full table: equal slowest, the first of them gets the marker")
-            << "11a 50b 13c 14d 50*e 15f 16g 17h 18i 19j"
-            << "20" << MergeOutcome::Replaced << "11a 50*b 13c 14d 15f 16g 17h 18i 19j 20n";
-        QTest::newRow("full table: a time equal to the slowest replaces it")
-            << "11a 12b 13c 14d 50*e 15f 16g 17h 18i 19j"
-            << "50" << MergeOutcome::Replaced << "11a 12b 13c 14d 15f 16g 17h 18i 19j 50*n";
-        QTest::newRow("full table: equal slowest stays marked on the older line")
-            << "11a 50b 13c 14d 50*e 15f 16g 17h 18i 19j"
-            << "50" << MergeOutcome::Replaced << "11a 50*b 13c 14d 15f 16g 17h 18i 19j 50n";
-        QTest::newRow("full table: a slower time is dropped, the slowest goes last")
-            << "11a 12b 40*c 14d 15e 16f 17g 18h 19i 20j"
-            << "41" << MergeOutcome::Dropped << "11a 12b 14d 15e 16f 17g 18h 19i 20j 40*c";
-        QTest::newRow("tenths compared as numbers, written as typed")
-            << "9.5a 10.2*b"
-            << "9,9" << MergeOutcome::Added << "9.5a 10.2*b 9,9n";
-        QTest::newRow("blank lines are left out") << "30a 40*b"
-                                                  << "35" << MergeOutcome::Added << "30a 40*b 35n";
-        QTest::newRow("eleven results") << "1a 2b 3c 4d 5e 6f 7g 8h 9i 10j 99*k"
-                                        << "5" << MergeOutcome::Refused << "";
-        QTest::newRow("ten results without a marker") << "1a 2b 3c 4d 5e 6f 7g 8h 9i 10j"
-                                                      << "5" << MergeOutcome::Refused << "";
-        QTest::newRow("no marker") << "30a 40b"
-                                   << "5" << MergeOutcome::Refused << "";
-        QTest::newRow("two markers") << "30*a 40*b"
-                                     << "5" << MergeOutcome::Refused << "";
-        QTest::newRow("a time that is not a number") << "3x0a 40*b"
-                                                     << "5" << MergeOutcome::Refused << "";
-        QTest::newRow("the new time is not a number") << "40*b"
-                                                      << "Time" << MergeOutcome::Refused << "";
+        using O = MergeOutcome;
+        const QString full = "11a 12b 13c 14d 50*e 15f 16g 17h 18i 19j";
+        const QString fullTwoSlowest = "11a 50b 13c 14d 50*e 15f 16g 17h 18i 19j";
+        const QString nine = "11a 12b 13c 14d 15f 16g 17h 18i 19j";
+        const struct {
+            const char *name;
+            QString before, time;
+            MergeOutcome outcome;
+            QString after;
+        } cases[] = {
+            {"first record into a fresh file", "999*u", "57", O::Added, "999*u 57n"},
+            {"the marked line moves behind", "999*u 57n", "80", O::Added, "57n 999*u 80n"},
+            {"a slower time takes the marker", "30a 40*b", "50", O::Added, "30a 40b 50*n"},
+            {"an equal time: marker stays on the older", "30a 40*b", "40", O::Added,
+             "30a 40*b 40n"},
+            {"tenths compared as numbers", "9.5a 10.2*b", "9,9", O::Added, "9.5a 10.2*b 9,9n"},
+            {"blank lines are left out", "_ 30a _ 40*b _", "35", O::Added, "30a 40*b 35n"},
+            {"full: the slowest makes room", full, "45", O::Replaced, nine + " 45*n"},
+            {"full: an equal time replaces the slowest", full, "50", O::Replaced, nine + " 50*n"},
+            {"full: the first of two slowest is marked", fullTwoSlowest, "20", O::Replaced,
+             "11a 50*b 13c 14d 15f 16g 17h 18i 19j 20n"},
+            {"full: equal slowest stays on the older", fullTwoSlowest, "50", O::Replaced,
+             "11a 50*b 13c 14d 15f 16g 17h 18i 19j 50n"},
+            {"full: a slower time is dropped", full, "51", O::Dropped, nine + " 50*e"},
+            {"eleven results", full + " 99k", "5", O::Refused, ""},
+            {"ten results, no marker", nine + " 20e", "5", O::Refused, ""},
+            {"no marker", "30a 40b", "5", O::Refused, ""},
+            {"two markers", "30*a 40*b", "5", O::Refused, ""},
+            {"a stored time that is not a number", "3x0a 40*b", "5", O::Refused, ""},
+            {"the new time is not a number", "40*b", "Time", O::Refused, ""},
+        };
+        for (const auto &c : cases)
+            QTest::newRow(c.name) << c.before << c.time << c.outcome << c.after;
     }
     void merge() {
         QFETCH(QString, before);
         QFETCH(QString, time);
         QFETCH(MergeOutcome, outcome);
         QFETCH(QString, after);
-        QStringList lines = table(before);
-        if (QByteArray(QTest::currentDataTag()).startsWith("blank"))
-            lines = QStringList{"", lines[0], "  ", lines[1], ""};
-        const MergeResult merged = mergeRecord(lines, result(time), English);
+        const MergeResult merged = mergeRecord(table(before), result(time), English);
         QCOMPARE(merged.outcome, outcome);
         QCOMPARE(notation(merged.lines), after);
     }

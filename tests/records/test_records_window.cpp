@@ -72,6 +72,10 @@ void typeText(QWidget *widget, const QString &text) {
     }
 }
 
+QImage picture(const QIcon &icon) {
+    return icon.pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
 // Opens all pairs but the last, sets the clock's text, and opens the last pair.
 void winIn(Game &g, const QString &time) {
     const auto pairs = g.pairs();
@@ -127,6 +131,16 @@ class TestRecordsWindow : public QObject {
                  QString("999~Unknown~Test~6~%1~^\r\n57~Ма-ша - the lon~Colours~5~%2\r\n")
                      .arg(placeholder, Today)
                      .toUtf8());
+    }
+
+    void gameWonBeforeTheFirstTick() {
+        Game g(m_dir->path());
+        QCOMPARE(g.window->lblTime->text(), QStringLiteral("Time"));
+        g.win();
+        QCOMPARE(g.window->lblEnd[1]->text(), QStringLiteral("0"));
+        QTest::mouseClick(g.window->cmdEND[2], Qt::LeftButton);
+        QVERIFY(readBytes(m_record).endsWith(
+            QString("~^\r\n0~Unknown~Colours~6~%1\r\n").arg(Today).toUtf8()));
     }
 
     void topTenAndNoRecord() {
@@ -218,7 +232,18 @@ class TestRecordsWindow : public QObject {
         QCOMPARE(view->columnWidth(RecordsView::Gamer), 126);
         QCOMPARE(view->columnWidth(RecordsView::Place), 30);
         QCOMPARE(view->headerItem()->text(RecordsView::Place), QStringLiteral("№"));
-        QVERIFY(view->headerItem()->icon(RecordsView::Time).isNull() == false);
+        // The eight pictures of the list are real and all different.
+        QSet<QByteArray> pictures;
+        for (int n = 1; n <= 8; ++n) {
+            const QImage image = picture(RecordsView::imageListIcon(n));
+            QCOMPARE(image.size(), QSize(16, 16));
+            pictures.insert(
+                QByteArray(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes()));
+        }
+        QCOMPARE(pictures.size(), 8);
+        QCOMPARE(picture(view->headerItem()->icon(RecordsView::Time)),
+                 picture(RecordsView::imageListIcon(2)));
+        QVERIFY(view->headerItem()->icon(RecordsView::Place).isNull());
 
         w.board.PlayerKind = Board::KindNone;
         QTest::mouseClick(w.cmdTOP[3], Qt::LeftButton);
@@ -230,7 +255,7 @@ class TestRecordsWindow : public QObject {
         QCOMPARE(column(view, RecordsView::Gamer), (QStringList{"bob", "Ann", "Cid"}));
         QCOMPARE(column(view, RecordsView::Set), (QStringList{"Food", "Sea", "Toys"}));
         QCOMPARE(column(view, RecordsView::Date), (QStringList{"1.1.26", "2.1.26", "3.1.26"}));
-        QVERIFY(!view->topLevelItem(0)->icon(0).isNull());
+        QCOMPARE(picture(view->topLevelItem(0)->icon(0)), picture(RecordsView::imageListIcon(4)));
         QCOMPARE(w.board.PlayerKind, Board::KindNone);
 
         clickHeader(view, RecordsView::Gamer);
@@ -274,8 +299,7 @@ class TestRecordsWindow : public QObject {
         QCOMPARE(row->text(RecordsView::Time), QStringLiteral("999"));
         QCOMPARE(row->text(RecordsView::Set), QStringLiteral("Test"));
         QCOMPARE(row->text(RecordsView::Date), recordDate(QDate::currentDate().addDays(-30)));
-        QCOMPARE(row->icon(0).pixmap(16).toImage(),
-                 RecordsView::imageListIcon(6).pixmap(16).toImage());
+        QCOMPARE(picture(row->icon(0)), picture(RecordsView::imageListIcon(6)));
     }
 
     void helpOpensAndCloses() {
