@@ -19,12 +19,10 @@
 #include "ui/picturecache.h"
 #include "ui/programstate.h"
 #include "ui/randomsource.h"
-#include "ui/textfile.h"
 #include "ui/twips.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
@@ -51,6 +49,11 @@ constexpr int OptionsOffsetX = 4900;
 constexpr int OptionsOffsetY = 840;
 // The date of the placeholder result in a fresh record file.
 constexpr int PlaceholderAgeDays = 30;
+
+// The date of the placeholder result that a fresh record file holds.
+QString placeholderDate() {
+    return recordDate(QDate::currentDate().addDays(-PlaceholderAgeDays));
+}
 
 QLabel *endLabel(QWidget *parent, const QRect &geometry, const QColor &text, int pixelSize) {
     auto *label = new QLabel(parent);
@@ -351,9 +354,8 @@ QString Form1::recordFilePath() const {
 }
 
 void Form1::EnsureRecordFile() {
-    const QDate placeholderDay = QDate::currentDate().addDays(-PlaceholderAgeDays);
     // A folder that cannot be written shows up when a record is stored; nothing to say yet.
-    ::EnsureRecordFile(recordFilePath(), recordDate(placeholderDay));
+    ::EnsureRecordFile(recordFilePath(), placeholderDate());
 }
 
 QString Form1::pictureSetCaption() {
@@ -374,37 +376,16 @@ void Form1::ZapisRecord() {
     if (board.PlayerKind == Board::KindNone)
         board.PlayerKind = KindNotChosen;
 
-    const QString path = recordFilePath();
-    const QString caption = QString::fromLatin1(AppTitle);
-    const bool russian = state.Language == Lang::Russian;
-    QString error;
-    if (!::EnsureRecordFile(path, recordDate(QDate::currentDate().addDays(-PlaceholderAgeDays)),
-                            &error)) {
-        showMessage(this, caption, recordNotSavedMessage(russian, error));
-        return;
-    }
-    const auto table = readRecordFile(path);
-    if (!table) {
-        showMessage(
-            this, caption,
-            recordNotSavedMessage(
-                russian, QStringLiteral("Could not read %1").arg(QDir::toNativeSeparators(path))));
-        return;
-    }
     NewRecord record;
     record.time = lblTime->text();
     record.name = state.PlayerName;
     record.setName = pictureSetCaption();
     record.kind = board.PlayerKind;
     record.date = recordDate(QDate::currentDate());
-    const MergeResult merged = table->complete ? mergeRecord(table->lines, record) : MergeResult{};
-    if (merged.outcome == MergeOutcome::Refused) {
-        showMessage(this, caption, refusedMergeMessage());
-        return;
-    }
-    // The old table stays whole unless the new one is written completely.
-    if (!writeTextFileAtomic(path, merged.lines, &error))
-        showMessage(this, caption, recordNotSavedMessage(russian, error));
+    const QString problem =
+        storeRecord(recordFilePath(), record, placeholderDate(), state.Language == Lang::Russian);
+    if (!problem.isEmpty())
+        showMessage(this, QString::fromLatin1(AppTitle), problem);
 }
 
 void Form1::nameTyped() {

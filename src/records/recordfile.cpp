@@ -4,6 +4,7 @@
 #include "ui/localenumber.h"
 #include "ui/textfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cmath>
@@ -169,8 +170,23 @@ QString refusedMergeMessage() {
                           "будет. Исправьте файл.");
 }
 
-QString recordNotSavedMessage(bool russian, const QString &reason) {
-    return (russian ? QStringLiteral("Рекорд не записан.")
-                    : QStringLiteral("The record was not saved.")) +
-           QLatin1Char('\n') + reason;
+QString storeRecord(const QString &path, const NewRecord &record, const QString &placeholderDate,
+                    bool russian) {
+    const auto notSaved = [russian](const QString &reason) {
+        return (russian ? QStringLiteral("Рекорд не записан.")
+                        : QStringLiteral("The record was not saved.")) +
+               QLatin1Char('\n') + reason;
+    };
+    QString error;
+    if (!EnsureRecordFile(path, placeholderDate, &error))
+        return notSaved(error);
+    const auto table = readRecordFile(path);
+    if (!table)
+        return notSaved(QStringLiteral("Could not read %1").arg(QDir::toNativeSeparators(path)));
+    const MergeResult merged = table->complete ? mergeRecord(table->lines, record) : MergeResult{};
+    if (merged.outcome == MergeOutcome::Refused)
+        return refusedMergeMessage();
+    if (!writeTextFileAtomic(path, merged.lines, &error))
+        return notSaved(error);
+    return QString();
 }

@@ -77,6 +77,9 @@ MergeResult mergeRecord(const QStringList &fileLines, const NewRecord &record,
 // The message shown when the merge refuses; the caption is the program's title.
 QString refusedMergeMessage();
 
-// The message shown when the table could not be read or written, in Russian or English,
-// followed by the reason.
-QString recordNotSavedMessage(bool russian, const QString &reason);
+// Stores the result in the record file at `path`, creating the file first when there is none
+// (its placeholder dated `placeholderDate`). The file is replaced whole or not at all.
+// Returns what to tell the player, in Russian or English: "" when the table took the result
+// or kept its ten faster ones, otherwise why nothing was written.
+QString storeRecord(const QString &path, const NewRecord &record, const QString &placeholderDate,
+                    bool russian);

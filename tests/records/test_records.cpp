@@ -145,6 +145,35 @@ class TestRecords : public QObject {
                  QString("5~a~b~4~d\r\n57~Маша -ä😀~Animals~6~1/2/26~^\r\n").toUtf8());
     }
 
+    void storeKeepsTheOldTableWhenItCannot() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("record.txt");
+        QCOMPARE(storeRecord(path, result("57"), "1/1/26", false), QString());
+        QCOMPARE(readBytes(path),
+                 QByteArray("999~Unknown~Test~6~1/1/26~^\r\n57~n~Animals~4~1/2/26\r\n"));
+        const QByteArray stored = readBytes(path);
+
+        // A disk that fills up during the write.
+        QString said;
+        QVERIFY(withFileSizeLimit(20, [&] { said = storeRecord(path, result("5"), "", true); }));
+        QVERIFY(said.startsWith("Рекорд не записан.\n"));
+        QVERIFY(said.contains(QDir::toNativeSeparators(path)));
+        QCOMPARE(readBytes(path), stored);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"record.txt"});
+
+        // A table cut short by its size is refused, a folder in its place cannot be read.
+        QByteArray big;
+        while (big.size() < 2 * 1024 * 1024)
+            big += "1~a~b~4~d\r\n";
+        const QString bigPath = writeFile(dir, "big.txt", big);
+        QCOMPARE(storeRecord(bigPath, result("5"), "", false), refusedMergeMessage());
+        QCOMPARE(readBytes(bigPath), big);
+        QVERIFY(QDir().mkdir(dir.filePath("folder")));
+        QCOMPARE(storeRecord(dir.filePath("folder"), result("5"), "", false),
+                 "The record was not saved.\nCould not read " +
+                     QDir::toNativeSeparators(dir.filePath("folder")));
+    }
+
     void recordLineKeepsFiveFields() {
         NewRecord record = result("13,8", QStringLiteral("^a~b\r\nc"));
         record.setName = QStringLiteral("~^set");
