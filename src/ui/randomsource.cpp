@@ -11,7 +11,9 @@ double uniform(std::mt19937 &engine) {
 }
 } // namespace
 
-ClockRandom::ClockRandom() { seedFromClock(); }
+ClockRandom::ClockRandom() {
+    seedFromClock();
+}
 
 void ClockRandom::seedFromClock() {
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
@@ -20,7 +22,9 @@ void ClockRandom::seedFromClock() {
     m_engine.seed(seq);
 }
 
-double ClockRandom::next() { return uniform(m_engine); }
+double ClockRandom::next() {
+    return uniform(m_engine);
+}
 
 ScriptedRandom::ScriptedRandom(QVector<double> draws, unsigned seed)
     : m_draws(std::move(draws)), m_engine(seed) {}

@@ -1,4 +1,5 @@
-// Where the game sends the sounds it wants played; the real player and the tests' recorder implement it.
+// Where the game sends the sounds it wants played; the real player and the tests' recorder
+// implement it.
 #pragma once
 
 #include <QString>
