@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -43,7 +44,6 @@ std::optional<RecordEntry> parseRecordLine(const QString &line, const QLocale &l
     const auto single = static_cast<float>(*time);
     if (!std::isfinite(single))
         return std::nullopt;
-    entry.line = line;
     entry.time = single;
     entry.marked = line.contains(RecordMarker);
     return entry;
@@ -141,21 +141,12 @@ MergeResult mergeRecord(const QStringList &fileLines, const NewRecord &record,
     } else if (count == MaxRecords) {
         // The nine unmarked lines and the new one; the marker goes to the first slowest.
         result.outcome = MergeOutcome::Replaced;
-        QStringList lines = others;
-        lines.append(newLine);
-        QVector<float> lineTimes = otherTimes;
-        lineTimes.append(t);
-        float slowest = lineTimes.first();
-        for (float time : lineTimes)
-            slowest = qMax(slowest, time);
-        bool placed = false;
-        for (int i = 0; i < lines.size(); ++i) {
-            if (!placed && lineTimes[i] == slowest) {
-                lines[i] += RecordMarker;
-                placed = true;
-            }
-        }
-        result.lines = lines;
+        result.lines = others;
+        result.lines.append(newLine);
+        QVector<float> times = otherTimes;
+        times.append(t);
+        const float slowest = *std::max_element(times.cbegin(), times.cend());
+        result.lines[times.indexOf(slowest)] += RecordMarker;
     } else {
         result.outcome = MergeOutcome::Added;
         result.lines = others;

@@ -15,7 +15,6 @@ inline const QString RecordMarker = QStringLiteral("~^");
 
 // One well-formed line: at least five "~"-separated fields, the first a number (the time).
 struct RecordEntry {
-    QString line;
     QStringList fields;
     float time = 0;
     bool marked = false;

@@ -19,7 +19,6 @@ class RecordsView : public QTreeWidget {
     // Sorts by the column's text, ascending; the column stays the sort column from then on.
     // The places keep their numbers.
     void sortByCellText(int column);
-    int sortKey() const { return m_sortKey; }
 
     // Picture n (1..8) of the view's image list.
     static QIcon imageListIcon(int n);
