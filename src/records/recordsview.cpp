@@ -6,6 +6,10 @@
 namespace {
 
 const QColor LightYellow(255, 255, 192);
+// Rows just taller than their 16-pixel icons, so that a full table of ten fits the view's
+// height without a scroll bar.
+constexpr int RowHeight = 17;
+constexpr int HeaderHeight = 19;
 
 struct ColumnSpec {
     const char *caption;
@@ -66,6 +70,7 @@ RecordsView::RecordsView(QWidget *parent) : QTreeWidget(parent) {
     head->setSortIndicatorShown(true);
     head->setSortIndicator(m_sortKey, Qt::AscendingOrder);
     head->setStretchLastSection(false);
+    head->setFixedHeight(HeaderHeight);
     connect(head, &QHeaderView::sectionClicked, this, &RecordsView::sortByCellText);
 }
 
@@ -84,6 +89,7 @@ void RecordsView::fill(const QVector<RecordRow> &rows) {
         item->setText(Time, row.time);
         item->setText(Set, row.setName);
         item->setText(Date, row.date);
+        item->setSizeHint(Gamer, QSize(0, RowHeight));
         items.append(item);
     }
     addTopLevelItems(items);

@@ -258,6 +258,12 @@ class TestRecordsWindow : public QObject {
         QTest::mouseClick(g.window->cmdTOP[3], Qt::LeftButton);
         RecordsView *view = g.window->lvRecord;
         QCOMPARE(view->topLevelItemCount(), 10);
+        // A full table fits the view without scrolling.
+        QCoreApplication::processEvents();
+        QVERIFY(view->visualItemRect(view->topLevelItem(9)).bottom() < view->viewport()->height());
+        QVERIFY(view->header()->sectionPosition(RecordsView::Date) +
+                    view->header()->sectionSize(RecordsView::Date) <=
+                view->viewport()->width());
         QCOMPARE(column(view, RecordsView::Time).last(), QStringLiteral("110"));
         clickHeader(view, RecordsView::Place);
         QCOMPARE(column(view, RecordsView::Place),
