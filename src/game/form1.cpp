@@ -39,7 +39,6 @@ namespace {
 const QColor WindowColor(180, 180, 180);
 const QColor CardColor(200, 200, 200);
 const QColor EndRed(Qt::red);
-const QColor LightYellow(255, 255, 192);
 
 constexpr int SecondsInterval = 1000;
 constexpr int TenthsInterval = 100;
@@ -130,7 +129,7 @@ Form1::Form1(Program &program) : m_program(program) {
     txtHELP->setReadOnly(true);
     txtHELP->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette helpPal = txtHELP->palette();
-    helpPal.setColor(QPalette::Base, LightYellow);
+    helpPal.setColor(QPalette::Base, ViewBackground);
     txtHELP->setPalette(helpPal);
     txtHELP->hide();
 }

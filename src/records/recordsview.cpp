@@ -5,7 +5,6 @@
 
 namespace {
 
-const QColor LightYellow(255, 255, 192);
 // Rows just taller than their 16-pixel icons, so that a full table of ten fits the view's
 // height without a scroll bar.
 constexpr int RowHeight = 17;
@@ -50,8 +49,8 @@ RecordsView::RecordsView(QWidget *parent) : QTreeWidget(parent) {
     setIconSize(QSize(16, 16));
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Base, LightYellow);
-    pal.setColor(QPalette::Window, LightYellow);
+    pal.setColor(QPalette::Base, ViewBackground);
+    pal.setColor(QPalette::Window, ViewBackground);
     setPalette(pal);
 
     auto *header = new QTreeWidgetItem;

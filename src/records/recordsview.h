@@ -3,7 +3,11 @@
 
 #include "records/recordrows.h"
 
+#include <QColor>
 #include <QTreeWidget>
+
+// The light yellow of the records view and of the help box that shares its place.
+inline const QColor ViewBackground(255, 255, 192);
 
 class RecordsView : public QTreeWidget {
     Q_OBJECT
