@@ -1,9 +1,11 @@
 #!/bin/sh
-# Regenerate the card pictures (data/img0..img6), the sounds (data/sounds)
-# and the records view's icons (src/records/icons).
+# Regenerate the card pictures (data/img0..img6), the main window's
+# backgrounds (data/back), the sounds (data/sounds) and the records view's
+# icons (src/records/icons).
 # Pass --sheet FILE.png to also get a contact sheet of all pictures.
 set -e
 here=$(dirname "$0")
 /usr/bin/python3 "$here/make_pictures.py" "$here/../data" "$@"
+/usr/bin/python3 "$here/make_backgrounds.py" "$here/../data/back"
 /usr/bin/python3 "$here/make_sounds.py" "$here/../data/sounds"
 /usr/bin/python3 "$here/make_icons.py" "$here/../src/records/icons"

@@ -6,6 +6,7 @@
 #include "game/layout.h"
 #include "game/program.h"
 #include "i18n/languagetexts.h"
+#include "i18n/setlanguage.h"
 #include "records/helptext.h"
 #include "records/recordcheck.h"
 #include "records/recordfile.h"
@@ -13,6 +14,7 @@
 #include "settings/form2.h"
 #include "settings/soundtable.h"
 #include "ui/apppaths.h"
+#include "ui/backcolor.h"
 #include "ui/clicklabel.h"
 #include "ui/localenumber.h"
 #include "ui/messagebox.h"
@@ -28,6 +30,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -78,9 +81,7 @@ Form1::Form1(Program &program) : m_program(program) {
     font.setPixelSize(12);
     setFont(font);
     setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, WindowColor);
-    setPalette(pal);
+    setBackColor(this, WindowColor);
 
     buildCardGrid();
     buildCommandBar();
@@ -108,16 +109,7 @@ Form1::Form1(Program &program) : m_program(program) {
     connect(Timer2, &QTimer::timeout, this,
             [this] { lblTime->setText(tenthsStep(m_program.state)); });
 
-    lblSND = new ClickLabel(QStringLiteral("Sound"), this);
-    lblSND->setGeometry(Layout::SoundLabel);
-    lblSND->setAlignment(Qt::AlignCenter);
-    lblSND->setCursor(Qt::PointingHandCursor);
-    lblSND->setAutoFillBackground(true);
-    QPalette sndPal = lblSND->palette();
-    sndPal.setColor(QPalette::Window, CardColor);
-    lblSND->setPalette(sndPal);
-    lblSND->onClick = [this] { toggleSound(); };
-
+    buildBottomLabels();
     buildVictoryFrame();
 
     // Both views lie over the board and start hidden.
@@ -134,6 +126,35 @@ Form1::Form1(Program &program) : m_program(program) {
     txtHELP->hide();
 }
 
+void Form1::buildBottomLabels() {
+    auto makeLabel = [this](const QString &caption, const QRect &geometry) {
+        auto *label = new ClickLabel(caption, this);
+        label->setGeometry(geometry);
+        label->setAlignment(Qt::AlignCenter);
+        label->setAutoFillBackground(true);
+        setBackColor(label, CardColor);
+        return label;
+    };
+    lblZAG = makeLabel(QStringLiteral("Загадка"), Layout::RiddleLabel);
+    lblZAG->setObjectName(QStringLiteral("lblZAG"));
+
+    lblSND = makeLabel(QStringLiteral("Sound"), Layout::SoundLabel);
+    lblSND->setObjectName(QStringLiteral("lblSND"));
+    lblSND->setCursor(Qt::PointingHandCursor);
+    lblSND->onClick = [this] { toggleSound(); };
+
+    const char *languages[2] = {"Rus", "Eng"};
+    for (int i = 0; i < 2; ++i) {
+        ClickLabel *label = makeLabel(QString::fromLatin1(languages[i]), Layout::LanguageLabel[i]);
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+        label->setCursor(Qt::PointingHandCursor);
+        label->onClick = [this, i] { SetLanguage(m_program, static_cast<float>(i)); };
+        lblLOC[i] = label;
+    }
+}
+
 void Form1::buildCommandBar() {
     const char *captions[4] = {"Clear", "Options", "Help", "Records"};
     for (int i = 0; i < 4; ++i) {
@@ -141,6 +162,7 @@ void Form1::buildCommandBar() {
         button->setGeometry(Layout::CommandButtonX[i], Layout::CommandButtonY,
                             Layout::CommandButtonWidth, Layout::CommandButtonHeight);
         button->setAutoDefault(false);
+        button->setObjectName(QStringLiteral("cmdTOP(%1)").arg(i));
         cmdTOP[i] = button;
     }
     connect(cmdTOP[0], &QPushButton::clicked, this, &Form1::clearBoard);
@@ -186,9 +208,7 @@ void Form1::buildVictoryFrame() {
     Frame2->setFrameShadow(QFrame::Raised);
     Frame2->setLineWidth(2);
     Frame2->setAutoFillBackground(true);
-    QPalette pal = Frame2->palette();
-    pal.setColor(QPalette::Window, CardColor);
-    Frame2->setPalette(pal);
+    setBackColor(Frame2, CardColor);
 
     lblEnd[0] = endLabel(Frame2, Layout::EndLabel[0], EndRed, 18);
     lblEnd[1] = endLabel(Frame2, Layout::EndLabel[1], Qt::white, 24);
@@ -196,6 +216,7 @@ void Form1::buildVictoryFrame() {
     lblEnd[3] =
         new QLabel(QStringLiteral("       boy?              girl?               ?"), Frame2);
     lblEnd[3]->setGeometry(Layout::EndLabel[3]);
+    lblEnd[3]->setObjectName(QStringLiteral("lblEnd(3)"));
 
     for (int i = 0; i < 3; ++i) {
         auto *kind = new QRadioButton(Frame2);
@@ -216,6 +237,7 @@ void Form1::buildVictoryFrame() {
         cmdEND[i] = new QPushButton(QString::fromLatin1(captions[i]), Frame2);
         cmdEND[i]->setGeometry(Layout::EndButton[i]);
         cmdEND[i]->setAutoDefault(false);
+        cmdEND[i]->setObjectName(QStringLiteral("cmdEND(%1)").arg(i));
     }
     connect(cmdEND[0], &QPushButton::clicked, this, &Form1::playAgain);
     connect(cmdEND[1], &QPushButton::clicked, this, &QWidget::close);
@@ -235,14 +257,10 @@ void Form1::build() {
     // The card grid was laid out when the window was made.
     m_program.random.seedFromClock();
 
-    // Settings: the file is not read yet, so the defaults hold: the first picture set,
-    // sound on, English texts.
+    // The first use of the options window loads it, which reads the settings once already.
     Form2 &options = m_program.form2();
-    options.SetSound();
-    lblSND->setText(QStringLiteral("Sound"));
-    state.Language = Lang::English;
-    applyLanguageTexts(state, Lang::English);
-
+    options.ChooseIni();
+    options.SetColor();
     ChangePicSet();
     Timer1->start(SecondsInterval);
 }
@@ -349,7 +367,7 @@ void Form1::ProverkaRekorda() {
 }
 
 QString Form1::recordFilePath() const {
-    return appFile(m_program.state.appFolder, QStringLiteral("\\record.txt"));
+    return ::recordFilePath(m_program.state.appFolder);
 }
 
 void Form1::EnsureRecordFile() {
@@ -484,7 +502,22 @@ void Form1::toggleSound() {
     options.SetSound();
 }
 
+void Form1::setBackgroundPicture(const QPixmap &picture) {
+    m_background = picture;
+    update();
+}
+
+void Form1::paintEvent(QPaintEvent *) {
+    if (m_background.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_background);
+}
+
 void Form1::closeEvent(QCloseEvent *event) {
     event->accept();
+    // A replaced window may live on for a while; its clock must not count any more.
+    Timer1->stop();
+    Timer2->stop();
     m_program.mainWindowClosed(this);
 }

@@ -4,6 +4,7 @@
 #include "game/board.h"
 #include "game/deal.h"
 
+#include <QPixmap>
 #include <QWidget>
 #include <array>
 
@@ -32,6 +33,11 @@ class Form1 : public QWidget {
     // the clock back to 0 without the tenths. The layout stays for the next game.
     void clearBoard();
 
+    // The picture drawn behind every control at its own size from the top-left corner; a null
+    // picture removes it.
+    void setBackgroundPicture(const QPixmap &picture);
+    const QPixmap &backgroundPicture() const { return m_background; }
+
     // Deals the chosen picture set onto this board.
     void ChangePicSet();
     // Judges the won game against the hall of fame and sets up the victory frame.
@@ -56,6 +62,8 @@ class Form1 : public QWidget {
     QLineEdit *txtRec = nullptr;
     std::array<QPushButton *, 3> cmdEND{};
     ClickLabel *lblSND = nullptr;
+    ClickLabel *lblZAG = nullptr;
+    std::array<ClickLabel *, 2> lblLOC{};
     RecordsView *lvRecord = nullptr;
     QPlainTextEdit *txtHELP = nullptr;
 
@@ -66,12 +74,14 @@ class Form1 : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
   private:
     void buildCardGrid();
     void buildCommandBar();
     void buildVictoryFrame();
+    void buildBottomLabels();
     void cardClicked(int k);
     void showCard(int k);
     void victory();
@@ -87,4 +97,5 @@ class Form1 : public QWidget {
     void toggleSound();
 
     Program &m_program;
+    QPixmap m_background;
 };

@@ -34,7 +34,10 @@ constexpr QRect TimeLabel(536, 7, 90, 25);
 // The records view and the help box lie over the board, in the same place.
 constexpr QRect RecordsView(112, 128, 417, 196);
 constexpr QRect HelpBox(112, 128, 417, 193);
+// The small labels along the foot of the window.
+constexpr QRect RiddleLabel(329, 406, 90, 16);
 constexpr QRect SoundLabel(433, 406, 90, 16);
+constexpr QRect LanguageLabel[2] = {QRect(537, 406, 40, 16), QRect(586, 406, 40, 16)};
 
 // The victory frame and the controls inside it (relative to the frame).
 constexpr QRect VictoryFrame(216, 128, 209, 192);

@@ -2,6 +2,7 @@
 #include "game/program.h"
 
 #include "game/form1.h"
+#include "i18n/languagetexts.h"
 #include "settings/form2.h"
 #include "ui/programstate.h"
 #include "ui/soundsink.h"
@@ -10,10 +11,14 @@
 
 Program::Program(ProgramState &state_, RandomSource &random_, SoundSink &sound_,
                  PictureCache &pictures_)
-    : state(state_), random(random_), sound(sound_), pictures(pictures_) {}
+    : state(state_), random(random_), sound(sound_), pictures(pictures_) {
+    // The texts the windows start with, until a language is applied.
+    applyLanguageTexts(state, Lang::English);
+}
 
 Program::~Program() {
     delete m_form1.data();
+    m_retired.reset();
     m_form2.reset();
 }
 
@@ -27,8 +32,10 @@ void Program::play(int slot) {
 }
 
 Form2 &Program::form2() {
-    if (!m_form2)
+    if (!m_form2) {
         m_form2 = std::make_unique<Form2>(*this);
+        m_form2->load();
+    }
     return *m_form2;
 }
 
@@ -40,6 +47,18 @@ Form1 &Program::showMainWindow() {
     return *window;
 }
 
+void Program::rebuildMainWindow() {
+    if (Form1 *old = m_form1) {
+        m_rebuilding = true;
+        old->setAttribute(Qt::WA_DeleteOnClose, false);
+        old->close();
+        m_rebuilding = false;
+        m_retired.reset(old);
+    }
+    showMainWindow();
+    form2();
+}
+
 void Program::mainWindowClosed(Form1 *window) {
     if (window != m_form1)
         return;
@@ -48,6 +67,8 @@ void Program::mainWindowClosed(Form1 *window) {
         m_form2->hide();
         m_form2.release()->deleteLater();
     }
+    if (m_rebuilding)
+        return;
     m_quitRequested = true;
     QCoreApplication::quit();
 }

@@ -36,6 +36,9 @@ class Program {
 
     // Builds a main window (its whole start-up runs) and shows it.
     Form1 &showMainWindow();
+    // Replaces the main window by a new one, which deals again from the chosen picture set;
+    // the options window goes with the old one and is loaded again, hidden.
+    void rebuildMainWindow();
     // The main window is closing: the other windows go with it, and the program ends.
     void mainWindowClosed(Form1 *window);
     // Whether the end of the program has been asked for.
@@ -44,5 +47,9 @@ class Program {
   private:
     QPointer<Form1> m_form1;
     std::unique_ptr<Form2> m_form2;
+    // A replaced main window: its own click may still be on the stack when it is replaced
+    // (through the options window it opened), so it is deleted only at the next replacement.
+    std::unique_ptr<Form1> m_retired;
+    bool m_rebuilding = false;
     bool m_quitRequested = false;
 };

@@ -1,6 +1,7 @@
 // The record file's format and the merge that keeps at most ten results, the slowest marked.
 #include "records/recordfile.h"
 
+#include "ui/apppaths.h"
 #include "ui/localenumber.h"
 #include "ui/textfile.h"
 
@@ -180,4 +181,25 @@ QString storeRecord(const QString &path, const NewRecord &record, const QString 
     if (!writeTextFileAtomic(path, merged.lines, &error))
         return notSaved(error);
     return QString();
+}
+
+QString recordFilePath(const QString &appFolder) {
+    return appFile(appFolder, QStringLiteral("\\record.txt"));
+}
+
+QString eraseRecordFile(const QString &path, bool russian) {
+    // A table that is not there is already erased.
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return QString();
+    QFile file(path);
+    if (!info.isDir() && file.remove())
+        return QString();
+    const QString where = QDir::toNativeSeparators(path);
+    const QString reason = info.isDir() ? QStringLiteral("%1 is a folder.").arg(where)
+                                        : QStringLiteral("Could not delete %1: %2")
+                                              .arg(where, file.errorString());
+    return (russian ? QStringLiteral("Рекорды не удалены.")
+                    : QStringLiteral("The records were not erased.")) +
+           QLatin1Char('\n') + reason;
 }

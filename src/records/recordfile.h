@@ -82,3 +82,10 @@ QString refusedMergeMessage();
 // or kept its ten faster ones, otherwise why nothing was written.
 QString storeRecord(const QString &path, const NewRecord &record, const QString &placeholderDate,
                     bool russian);
+
+// The record file of the application folder.
+QString recordFilePath(const QString &appFolder);
+
+// Deletes the record file. Returns what to tell the player, in Russian or English: "" when
+// the file is gone (or was never there), otherwise why it is still there.
+QString eraseRecordFile(const QString &path, bool russian);

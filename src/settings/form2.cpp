@@ -1,22 +1,78 @@
-// Lays out the options window's picture sets and sound switch, and wires the switch.
+// Lays out the options window from its design in twips and wires its buttons and switches.
 #include "settings/form2.h"
 
+#include "game/cardwidget.h"
 #include "game/deal.h"
 #include "game/form1.h"
 #include "game/program.h"
+#include "i18n/setlanguage.h"
+#include "records/recordfile.h"
+#include "settings/backgrounds.h"
+#include "settings/settingsfile.h"
 #include "settings/soundtable.h"
+#include "ui/apppaths.h"
+#include "ui/backcolor.h"
 #include "ui/clicklabel.h"
+#include "ui/messagebox.h"
 #include "ui/programstate.h"
+#include "ui/textfile.h"
 #include "ui/twips.h"
+#include "ui/wrapcheckbox.h"
 
-#include <QCheckBox>
 #include <QGroupBox>
+#include <QImageReader>
+#include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace {
 
 QRect twipRect(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));
+}
+
+// Rows of option buttons in the two tall frames.
+QRect optionRow(int left, int width, int n) {
+    return twipRect(left, 480 + 360 * n, width, 255);
+}
+
+QGroupBox *frame(QWidget *parent, int index, const QRect &geometry) {
+    auto *box = new QGroupBox(parent);
+    box->setObjectName(QStringLiteral("Frame(%1)").arg(index));
+    box->setGeometry(geometry);
+    return box;
+}
+
+// A background picture shrunk to fill its preview box, the middle kept: the boxes are much
+// wider than the pictures, so a squeezed picture would be unrecognisable. Empty when the file
+// is missing or cannot be read.
+QPixmap previewPicture(const QString &path, const QSize &box) {
+    if (!fileExists(path))
+        return QPixmap();
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty())
+        return QPixmap();
+    const QSize scaled = size.scaled(box, Qt::KeepAspectRatioByExpanding);
+    reader.setScaledSize(scaled);
+    const QImage image = reader.read();
+    if (image.isNull())
+        return QPixmap();
+    const QRect middle((image.width() - box.width()) / 2, (image.height() - box.height()) / 2,
+                       box.width(), box.height());
+    return QPixmap::fromImage(image.copy(middle));
+}
+
+int switchNumber(const QCheckBox *box) {
+    switch (box->checkState()) {
+    case Qt::Unchecked:
+        return 0;
+    case Qt::PartiallyChecked:
+        return 2;
+    case Qt::Checked:
+        break;
+    }
+    return 1;
 }
 
 } // namespace
@@ -28,23 +84,129 @@ Form2::Form2(Program &program) : m_program(program) {
     font.setPixelSize(12);
     setFont(font);
 
-    Frame[1] = new QGroupBox(QStringLiteral("Pictures"), this);
-    Frame[1]->setGeometry(twipRect(1793, 120, 1575, 3615));
-    const QString appFolder = m_program.state.appFolder;
-    for (int n = 0; n < PictureSetCount; ++n) {
-        // A set without its name file still shows a button that can be chosen.
-        optP[n] = new QRadioButton(pictureSetName(appFolder, n), Frame[1]);
-        optP[n]->setGeometry(twipRect(120, 480 + 360 * n, 1380, 255));
-    }
-    optP[0]->setChecked(true);
+    buildBackgroundFrame();
+    buildPicturesFrame();
+    buildSwitches();
+    buildLanguageLabels();
+    buildButtons();
+}
 
-    Frame[2] = new QGroupBox(QStringLiteral("Sound"), this);
-    Frame[2]->setGeometry(twipRect(3473, 120, 975, 615));
-    chkS = new QCheckBox(QStringLiteral("Yes"), Frame[2]);
+void Form2::buildBackgroundFrame() {
+    Frame[0] = frame(this, 0, twipRect(113, 120, 1575, 3615));
+    Frame[0]->setTitle(QStringLiteral("Background"));
+    for (int n = 0; n < OptionCount; ++n) {
+        picChoose[n] = new QLabel(Frame[0]);
+        picChoose[n]->setGeometry(optionRow(360, 1090, n));
+    }
+    // The buttons lie over the previews' left edge, so they are made after them.
+    for (int n = 0; n < OptionCount; ++n) {
+        optFon[n] = new QRadioButton(Frame[0]);
+        optFon[n]->setGeometry(optionRow(120, 375, n));
+    }
+}
+
+void Form2::buildPicturesFrame() {
+    Frame[1] = frame(this, 1, twipRect(1793, 120, 1575, 3615));
+    Frame[1]->setTitle(QStringLiteral("Pictures"));
+    for (int n = 0; n < OptionCount; ++n) {
+        // A set without its name file still shows a button that can be chosen.
+        optP[n] = new QRadioButton(Frame[1]);
+        optP[n]->setGeometry(optionRow(120, 1380, n));
+    }
+}
+
+void Form2::buildSwitches() {
+    Frame[2] = frame(this, 2, twipRect(3473, 120, 975, 615));
+    Frame[2]->setTitle(QStringLiteral("Sound"));
+    chkS = new WrapCheckBox(QStringLiteral("Yes"), Frame[2]);
+    chkS->setObjectName(QStringLiteral("chkS"));
     chkS->setGeometry(twipRect(120, 240, 735, 255));
     chkS->setChecked(true);
     // A change of the switch, by a click or from code, takes effect at once.
     connect(chkS, &QCheckBox::stateChanged, this, [this] { SetSound(); });
+
+    Frame[3] = frame(this, 3, twipRect(3480, 840, 975, 615));
+    Frame[3]->setTitle(QStringLiteral("Riddles"));
+    chkZ = new WrapCheckBox(QStringLiteral("Да"), Frame[3]);
+    chkZ->setObjectName(QStringLiteral("chkZ"));
+    chkZ->setGeometry(twipRect(120, 240, 735, 255));
+    chkZ->setToolTip(QStringLiteral(" Загадка при старте "));
+
+    Frame[4] = frame(this, 4, twipRect(3480, 1560, 975, 855));
+    Frame[4]->setTitle(QStringLiteral("Records"));
+    chkR = new WrapCheckBox(QStringLiteral("Erase all"), Frame[4]);
+    chkR->setObjectName(QStringLiteral("chkR"));
+    chkR->setGeometry(twipRect(120, 240, 735, 495));
+    chkR->setToolTip(QStringLiteral(" Delete record file "));
+}
+
+void Form2::buildLanguageLabels() {
+    const int left[2] = {3480, 4080};
+    const char *captions[2] = {"Rus", "Eng"};
+    for (int i = 0; i < 2; ++i) {
+        auto *label = new ClickLabel(QString::fromLatin1(captions[i]), this);
+        label->setGeometry(twipRect(left[i], 2520, 450, 255));
+        label->setAlignment(Qt::AlignCenter);
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+        label->setCursor(Qt::PointingHandCursor);
+        label->onClick = [this, i] { SetLanguage(m_program, static_cast<float>(i)); };
+        lblLOC[i] = label;
+    }
+    Line1 = new QFrame(this);
+    Line1->setFrameShape(QFrame::VLine);
+    Line1->setFrameShadow(QFrame::Plain);
+    Line1->setGeometry(px(3990) - 1, px(2520), 3, px(2760) - px(2520));
+}
+
+void Form2::buildButtons() {
+    const QRect places[4] = {twipRect(240, 3240, 1335, 375), twipRect(1920, 3240, 1335, 375),
+                             twipRect(3480, 3360, 975, 375), twipRect(3480, 2880, 975, 375)};
+    const char *captions[4] = {"Apply", "Apply", "OK", "Cancel"};
+    for (int i = 0; i < 4; ++i) {
+        auto *button = new QPushButton(QString::fromLatin1(captions[i]), this);
+        button->setObjectName(QStringLiteral("cmdNAS(%1)").arg(i));
+        button->setGeometry(places[i]);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, i] { cmdNAS_Click(i); });
+        cmdNAS[i] = button;
+    }
+}
+
+void Form2::load() {
+    const QString appFolder = m_program.state.appFolder;
+    ChooseIni();
+    for (int n = 0; n < OptionCount; ++n) {
+        const QString path =
+            appFile(appFolder, QStringLiteral("\\back\\back%1.jpg").arg(n));
+        picChoose[n]->setPixmap(previewPicture(path, picChoose[n]->size()));
+    }
+    for (int n = 0; n < OptionCount; ++n)
+        optP[n]->setText(pictureSetName(appFolder, n));
+}
+
+void Form2::ChooseIni() {
+    ProgramState &state = m_program.state;
+    resetIniDefaults(state.IniValue);
+    // Settings that could not be saved in this run stand in for the file.
+    if (!state.UnsavedSettings.isEmpty()) {
+        storeIniLines(state.IniValue, state.UnsavedSettings);
+    } else if (const auto lines = readSettingsLines(settingsFilePath(state.appFolder))) {
+        storeIniLines(state.IniValue, *lines);
+    }
+
+    // What cannot be used falls back to its default; the texts themselves stay as read.
+    optFon[optionIndex(state.IniValue[Ini::Background]).value_or(0)]->setChecked(true);
+    optP[optionIndex(state.IniValue[Ini::PictureSet]).value_or(0)]->setChecked(true);
+    chkS->setChecked(switchValue(state.IniValue[Ini::Sound]).value_or(true));
+    state.Language = languageValue(state.IniValue[Ini::Language]).value_or(1.0f);
+    chkZ->setChecked(switchValue(state.IniValue[Ini::RiddleAtStart]).value_or(false));
+    SetSound();
+    if (Form1 *main = m_program.form1())
+        main->lblSND->setText(state.Language == 1 ? QStringLiteral("Sound")
+                                                  : QStringLiteral("Звук"));
+    SetLanguage(m_program, state.Language);
 }
 
 void Form2::SetSound() {
@@ -55,10 +217,128 @@ void Form2::SetSound() {
         main->lblSND->setText(caption);
 }
 
+void Form2::SetColor() {
+    Form1 *main = m_program.form1();
+    if (!main)
+        return;
+    const ProgramState &state = m_program.state;
+    const QString choice = state.IniValue[Ini::Background];
+    if (const auto card = backgroundCardColour(choice)) {
+        for (CardWidget *foto : main->Foto)
+            foto->setBackColor(QColor(card->red, card->green, card->blue));
+        if (isPlainBackground(choice)) {
+            setBackColor(main, QColor(PlainWindowColour.red, PlainWindowColour.green,
+                                      PlainWindowColour.blue));
+            main->setBackgroundPicture(QPixmap());
+        }
+    }
+    // A picture that is missing or cannot be read leaves the window's picture as it was.
+    const QString picturePath = backgroundPicturePath(state.appFolder, choice);
+    QPixmap picture;
+    if (fileExists(picturePath) && picture.load(picturePath))
+        main->setBackgroundPicture(picture);
+
+    const QColor colour = main->Foto[1]->backColor();
+    for (QWidget *control : main->cmdTOP)
+        setBackColor(control, colour);
+    for (QWidget *control : {static_cast<QWidget *>(main->Frame2),
+                             static_cast<QWidget *>(main->lblLOC[0]),
+                             static_cast<QWidget *>(main->lblLOC[1]),
+                             static_cast<QWidget *>(main->lblSND),
+                             static_cast<QWidget *>(main->lblZAG)})
+        setBackColor(control, colour);
+    for (QWidget *label : main->lblEnd)
+        setBackColor(label, backColor(main->Frame2));
+}
+
 int Form2::selectedPictureSet() const {
-    for (int n = 0; n < PictureSetCount; ++n) {
+    for (int n = 0; n < OptionCount; ++n) {
         if (optP[n]->isChecked())
             return n;
     }
     return -1;
+}
+
+int Form2::selectedBackground() const {
+    for (int n = 0; n < OptionCount; ++n) {
+        if (optFon[n]->isChecked())
+            return n;
+    }
+    return -1;
+}
+
+void Form2::cmdNAS_Click(int index) {
+    ProgramState &state = m_program.state;
+    auto storeChoice = [&state](int place, int selected) {
+        if (selected >= 0)
+            state.IniValue[place] = QString::number(selected);
+    };
+    switch (index) {
+    case 0: // Apply the background: for this run only, the file is not written.
+        storeChoice(Ini::Background, selectedBackground());
+        SetColor();
+        break;
+    case 1: { // Apply the picture set: a new main window deals from it.
+        storeChoice(Ini::PictureSet, selectedPictureSet());
+        saveSettings();
+        // This window goes with the old main window; nothing of it may be touched after.
+        Program &program = m_program;
+        program.rebuildMainWindow();
+        program.state.ClockSeconds = 0;
+        break;
+    }
+    case 2: // OK: save, apply, and start again on the same layout.
+        storeChoice(Ini::Background, selectedBackground());
+        SetColor();
+        storeChoice(Ini::PictureSet, selectedPictureSet());
+        saveSettings();
+        hide();
+        if (Form1 *main = m_program.form1())
+            main->cmdTOP[0]->click();
+        state.ClockSeconds = 0;
+        if (chkR->isChecked()) {
+            eraseRecords();
+            chkR->setChecked(false);
+        }
+        break;
+    case 3: // Cancel: the time spent here does not count.
+        hide();
+        state.ClockSeconds = state.SavedSeconds;
+        chkR->setChecked(false);
+        break;
+    default:
+        break;
+    }
+}
+
+void Form2::reject() {
+    cmdNAS_Click(3);
+}
+
+void Form2::saveSettings() {
+    ProgramState &state = m_program.state;
+    const QStringList lines =
+        settingsFileLines(state.IniValue, switchNumber(chkS), state.Language, switchNumber(chkZ));
+    QString error;
+    if (writeTextFileAtomic(settingsFilePath(state.appFolder), lines, &error)) {
+        state.UnsavedSettings.clear();
+        return;
+    }
+    // The choices hold for the rest of the run; the player hears about it only once.
+    state.UnsavedSettings = lines;
+    if (state.SettingsWarned)
+        return;
+    state.SettingsWarned = true;
+    showMessage(isVisible() ? static_cast<QWidget *>(this) : m_program.form1(),
+                QString::fromLatin1(AppTitle),
+                settingsNotSavedMessage(error, state.Language == 0));
+}
+
+void Form2::eraseRecords() {
+    const ProgramState &state = m_program.state;
+    const QString problem =
+        eraseRecordFile(appFile(state.appFolder, QStringLiteral("\\record.txt")),
+                        state.Language == 0);
+    if (!problem.isEmpty())
+        showMessage(m_program.form1(), QString::fromLatin1(AppTitle), problem);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
 
 struct ProgramState {
@@ -9,12 +10,18 @@ struct ProgramState {
     QString appFolder;
 
     QString LineBreak;
+    // The settings by their place in the settings file.
     std::array<QString, 6> IniValue;
+    // The settings file's lines that could not be written in this run: until a later save
+    // succeeds they stand in for the file, and the player has been told once.
+    QStringList UnsavedSettings;
+    bool SettingsWarned = false;
     // The WAV file for each sound event: 0 silent, 1 card click, 2 pair found,
     // 3 win without record, 4 first place, 5 top ten.
     std::array<QString, 6> SoundFile;
 
-    float Language = 0;
+    // 0 Russian, 1 English; the ten texts below follow it.
+    float Language = 1;
     QString CapHelp, CapHelpClose, HelpFileName, CapRecords, CapRecClose;
     QString UnknownName, MsgNoRecord, MsgFirstPlace, MsgTopTen, MsgSignUp;
 

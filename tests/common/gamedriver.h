@@ -31,9 +31,14 @@ inline void writeSet(const QString &folder, int count, const QByteArray &name) {
 }
 
 struct Game {
+    // A game in `appFolder`; a picture set other than 0 is chosen through the settings file.
     explicit Game(const QString &appFolder, int set = 0) : program(state, random, sound, pictures) {
         state.appFolder = appFolder;
-        program.form2().optP[set]->setChecked(true);
+        if (set != 0) {
+            QFile ini(appFolder + "/Kestrova.ini");
+            if (ini.open(QIODevice::WriteOnly))
+                ini.write(QStringLiteral("optFon=0\r\noptP=%1\r\n").arg(set).toLatin1());
+        }
         window = &program.showMainWindow();
     }
     ProgramState state;
