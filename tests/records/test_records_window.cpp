@@ -2,6 +2,7 @@
 // command bar, the records view and the help box.
 #include "gamedriver.h"
 #include "i18n/languagetexts.h"
+#include "modal.h"
 #include "records/recordfile.h"
 #include "records/recordsview.h"
 #include "testfiles.h"
@@ -21,33 +22,6 @@
 #include <QtTest>
 
 namespace {
-
-// What the next modal window showed before the watcher closed it.
-struct Modal {
-    QString title;
-    QString text;
-    QPoint pos;
-    QWidget *widget = nullptr;
-};
-
-// Closes the next modal window as soon as it is open.
-void closeNextModal(Modal &seen) {
-    auto *timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, &seen] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        seen.widget = modal;
-        seen.title = modal->windowTitle();
-        seen.pos = modal->pos();
-        if (auto *box = qobject_cast<QMessageBox *>(modal))
-            seen.text = box->text();
-        modal->close();
-        timer->stop();
-        timer->deleteLater();
-    });
-    timer->start(10);
-}
 
 QStringList column(const QTreeWidget *view, int c) {
     QStringList cells;

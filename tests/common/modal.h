@@ -1,0 +1,42 @@
+// Acting on modal windows from a test: they run their own event loop, so the test reaches
+// them through a timer.
+#pragma once
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <functional>
+
+// What the next modal window showed before the watcher closed it.
+struct Modal {
+    QString title;
+    QString text;
+    QPoint pos;
+    QWidget *widget = nullptr;
+};
+
+// Runs `action` on the next modal window as soon as it is open.
+inline void onNextModal(std::function<void(QWidget *)> action) {
+    auto *timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        action(modal);
+    });
+    timer->start(10);
+}
+
+// Closes the next modal window as soon as it is open.
+inline void closeNextModal(Modal &seen) {
+    onNextModal([&seen](QWidget *modal) {
+        seen.widget = modal;
+        seen.title = modal->windowTitle();
+        seen.pos = modal->pos();
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            seen.text = box->text();
+        modal->close();
+    });
+}

@@ -1,0 +1,165 @@
+// The settings file read by line position and written with its five keys, the backgrounds'
+// colour table, and erasing the record file.
+#include "records/recordfile.h"
+#include "settings/backgrounds.h"
+#include "settings/settingsfile.h"
+#include "testfiles.h"
+#include "ui/textfile.h"
+
+#include <QDir>
+#include <QtTest>
+
+class TestSettings : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void readByLinePosition_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("expected"); // places 0 to 5
+
+        const QStringList defaults = {"0", "0", "1", "1", "0", "kept"};
+        QTest::newRow("no lines") << QStringList() << defaults;
+        QTest::newRow("background alone")
+            << QStringList{"optFon=4"} << QStringList{"4", "0", "1", "1", "0", "kept"};
+        QTest::newRow("a line without '=' is its own value")
+            << QStringList{"optFon=0", "optP=0", "0"}
+            << QStringList{"0", "0", "0", "1", "0", "kept"};
+        QTest::newRow("two '=' signs")
+            << QStringList{"optFon=a=b"} << QStringList{"a=b", "0", "1", "1", "0", "kept"};
+        QTest::newRow("keys are not read: swapped lines swap the values")
+            << QStringList{"optP=5", "optFon=2"} << QStringList{"5", "2", "1", "1", "0", "kept"};
+        QTest::newRow("blanks stay in the value")
+            << QStringList{"optFon=3 ", "", "chks.Value= 1"}
+            << QStringList{"3 ", "", " 1", "1", "0", "kept"};
+        QTest::newRow("a sixth line is kept, later ones ignored")
+            << QStringList{"a=0", "b=1", "c=0", "d=0", "e=1", "f=6", "g=7", "h=8"}
+            << QStringList{"0", "1", "0", "0", "1", "6"};
+    }
+    void readByLinePosition() {
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, expected);
+        IniValues ini;
+        ini.fill(QStringLiteral("stale"));
+        ini[5] = QStringLiteral("kept");
+        resetIniDefaults(ini);
+        storeIniLines(ini, lines);
+        QCOMPARE(QStringList(ini.begin(), ini.end()), expected);
+    }
+
+    void readingTheFile() {
+        QTemporaryDir dir;
+        const QString path = settingsFilePath(dir.path());
+        QCOMPARE(path, dir.path() + "/Kestrova.ini");
+        QVERIFY(!readSettingsLines(path));
+        writeFile(dir, "Kestrova.ini", "optFon=5\r\noptP=1\nchks.Value=0");
+        QCOMPARE(*readSettingsLines(path), (QStringList{"optFon=5", "optP=1", "chks.Value=0"}));
+        // Far larger than any settings file: not read, so the defaults stand.
+        writeFile(dir, "Kestrova.ini", "optFon=5\r\n" + QByteArray(100 * 1024, '1'));
+        QVERIFY(!readSettingsLines(path));
+        QDir().mkpath(path + "x");
+        QVERIFY(!readSettingsLines(path + "x"));
+    }
+
+    void numbersInTheFile_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("whole"); // -100: not a number
+        QTest::addColumn<int>("option"); // -1: no option button
+        QTest::addColumn<int>("onOff"); // -1: not a switch value
+
+        QTest::newRow("digit") << "3" << 3 << 3 << -1;
+        QTest::newRow("tie to even down") << "2.5" << 2 << 2 << -1;
+        QTest::newRow("tie to even up") << "3.5" << 4 << 4 << -1;
+        QTest::newRow("comma") << "0,6" << 1 << 1 << 1;
+        QTest::newRow("blanks around") << " 1 " << 1 << 1 << 1;
+        QTest::newRow("half rounds to off") << "0.5" << 0 << 0 << 0;
+        QTest::newRow("past the last button") << "7" << 7 << -1 << -1;
+        QTest::newRow("negative") << "-1" << -1 << -1 << -1;
+        QTest::newRow("huge") << "1e300" << -100 << -1 << -1;
+        QTest::newRow("words") << "abc" << -100 << -1 << -1;
+        QTest::newRow("empty") << "" << -100 << -1 << -1;
+    }
+    void numbersInTheFile() {
+        QFETCH(QString, text);
+        QFETCH(int, whole);
+        QFETCH(int, option);
+        QFETCH(int, onOff);
+        QCOMPARE(wholeNumber(text).value_or(-100), whole);
+        QCOMPARE(optionIndex(text).value_or(-1), option);
+        const auto value = switchValue(text);
+        QCOMPARE(value ? int(*value) : -1, onOff);
+    }
+
+    void languageKeepsItsValue() {
+        QCOMPARE(languageValue("0.4").value_or(-1), 0.4f);
+        QCOMPARE(languageValue(" 1").value_or(-1), 1.0f);
+        QCOMPARE(languageValue("2").value_or(-1), 2.0f);
+        QVERIFY(!languageValue("English"));
+        QVERIFY(!languageValue("1e60"));
+    }
+
+    void writtenFileByteForByte() {
+        QTemporaryDir dir;
+        IniValues ini;
+        resetIniDefaults(ini);
+        const QString path = settingsFilePath(dir.path());
+        QVERIFY(writeTextFileAtomic(path, settingsFileLines(ini, 1, 1.0f, 0)));
+        QCOMPARE(readBytes(path),
+                 QByteArray("optFon=0\r\noptP=0\r\nchks.Value=1\r\nLocalisation=1\r\nchkz.Value=0\r\n"));
+
+        // The stored choices as their texts; the switches and the language as they stand.
+        ini[0] = "4";
+        ini[1] = "6";
+        ini[5] = "never written";
+        QCOMPARE(settingsFileLines(ini, 0, 0.4f, 1),
+                 (QStringList{"optFon=4", "optP=6", "chks.Value=0", "Localisation=0.4",
+                              "chkz.Value=1"}));
+        QCOMPARE(settingsFileLines(ini, 2, 0.0f, 0)[3], QStringLiteral("Localisation=0"));
+    }
+
+    void backgroundChoices_data() {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("colour"); // "" for none
+        QTest::newRow("0") << "0" << "200,200,200";
+        QTest::newRow("1") << "1" << "225,205,190";
+        QTest::newRow("2") << "2" << "255,197,85";
+        QTest::newRow("3") << "3" << "134,138,163";
+        QTest::newRow("4") << "4" << "239,96,162";
+        QTest::newRow("5 like 2") << "5" << "255,197,85";
+        QTest::newRow("6") << "6" << "188,188,174";
+        QTest::newRow("trailing blank") << "3 " << "";
+        QTest::newRow("leading zero") << "03" << "";
+        QTest::newRow("seven") << "7" << "";
+        QTest::newRow("empty") << "" << "";
+    }
+    void backgroundChoices() {
+        QFETCH(QString, choice);
+        QFETCH(QString, colour);
+        const auto card = backgroundCardColour(choice);
+        QCOMPARE(card ? QStringLiteral("%1,%2,%3").arg(card->red).arg(card->green).arg(card->blue)
+                      : QString(),
+                 colour);
+        QCOMPARE(isPlainBackground(choice), choice == "0");
+        // The picture's name holds the choice text as it is.
+        QCOMPARE(backgroundPicturePath("/app", choice), "/app/back/back" + choice + ".jpg");
+    }
+
+    void backgroundPictureStaysInItsFolder() {
+        QCOMPARE(backgroundPicturePath("/app", "/../../etc/x"), QString());
+        QCOMPARE(backgroundPicturePath("/app", "..\\x"), QString());
+    }
+
+    void erasingTheRecordFile() {
+        QTemporaryDir dir;
+        const QString path = recordFilePath(dir.path());
+        QCOMPARE(eraseRecordFile(path, false), QString()); // nothing there: nothing to say
+        writeFile(dir, "record.txt", "999~Unknown~Animals~6~1.1.2026~^\r\n");
+        QCOMPARE(eraseRecordFile(path, false), QString());
+        QVERIFY(!QFile::exists(path));
+        QDir().mkdir(path);
+        QVERIFY(eraseRecordFile(path, true).startsWith(QStringLiteral("Рекорды не удалены.\n")));
+        QVERIFY(QFileInfo(path).isDir());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "test_settings.moc"
