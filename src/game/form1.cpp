@@ -46,6 +46,9 @@ const QColor EndRed(Qt::red);
 constexpr int SecondsInterval = 1000;
 constexpr int TenthsInterval = 100;
 constexpr int NameLength = 15;
+// The kind question's font, and the smallest it may shrink to so that it fits its label.
+constexpr int KindQuestionPixels = 12;
+constexpr int KindQuestionMinPixels = 8;
 // The options window opens this far right of and below the main window's corner (in twips).
 constexpr int OptionsOffsetX = 4900;
 constexpr int OptionsOffsetY = 840;
@@ -316,6 +319,13 @@ void Form1::victory() {
 
 void Form1::placeKindButtons() {
     const QString question = lblEnd[3]->text();
+    QFont font = lblEnd[3]->font();
+    font.setPixelSize(KindQuestionPixels);
+    while (font.pixelSize() > KindQuestionMinPixels &&
+           QFontMetrics(font).horizontalAdvance(question) > lblEnd[3]->width())
+        font.setPixelSize(font.pixelSize() - 1);
+    lblEnd[3]->setFont(font);
+
     QVector<int> wordStarts;
     for (int i = 0; i < question.size(); ++i) {
         if (question[i] != QLatin1Char(' ') && (i == 0 || question[i - 1] == QLatin1Char(' ')))
@@ -323,7 +333,7 @@ void Form1::placeKindButtons() {
     }
     if (wordStarts.size() < 3)
         return;
-    const QFontMetrics metrics(lblEnd[3]->font());
+    const QFontMetrics metrics(font);
     int minX = 0;
     for (int i = 0; i < 3; ++i) {
         const int start = wordStarts[wordStarts.size() - 3 + i];

@@ -46,8 +46,9 @@ class Form1 : public QWidget {
     void ZapisRecord();
     // Creates the record file with its placeholder line when there is none.
     void EnsureRecordFile();
-    // Puts the player-kind buttons into the gaps of the kind question before its last three
-    // words (boy, girl, friend), wherever the font of the language puts those words.
+    // Fits the kind question into its label, shrinking the font for a longer language, and
+    // puts the player-kind buttons into its gaps before the last three words (boy, girl,
+    // friend), wherever the font puts those words.
     void placeKindButtons();
 
     // The controls, named as the game names them.

@@ -40,8 +40,7 @@ QWidget *findControl(QWidget *window, const char *name) {
 }
 
 void applyRow(Program &program, const Caption::Row &row, int language) {
-    const QString value =
-        QString::fromUtf8(language == Lang::Russian ? row.russian : row.english);
+    const QString value = QString::fromUtf8(language == Lang::Russian ? row.russian : row.english);
     if (row.property == Caption::Property::Texts) {
         applyLanguageTexts(program.state, language);
         return;

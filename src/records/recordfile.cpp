@@ -196,9 +196,9 @@ QString eraseRecordFile(const QString &path, bool russian) {
     if (!info.isDir() && file.remove())
         return QString();
     const QString where = QDir::toNativeSeparators(path);
-    const QString reason = info.isDir() ? QStringLiteral("%1 is a folder.").arg(where)
-                                        : QStringLiteral("Could not delete %1: %2")
-                                              .arg(where, file.errorString());
+    const QString reason =
+        info.isDir() ? QStringLiteral("%1 is a folder.").arg(where)
+                     : QStringLiteral("Could not delete %1: %2").arg(where, file.errorString());
     return (russian ? QStringLiteral("Рекорды не удалены.")
                     : QStringLiteral("The records were not erased.")) +
            QLatin1Char('\n') + reason;

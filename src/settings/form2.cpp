@@ -178,8 +178,7 @@ void Form2::load() {
     const QString appFolder = m_program.state.appFolder;
     ChooseIni();
     for (int n = 0; n < OptionCount; ++n) {
-        const QString path =
-            appFile(appFolder, QStringLiteral("\\back\\back%1.jpg").arg(n));
+        const QString path = appFile(appFolder, QStringLiteral("\\back\\back%1.jpg").arg(n));
         picChoose[n]->setPixmap(previewPicture(path, picChoose[n]->size()));
     }
     for (int n = 0; n < OptionCount; ++n)
@@ -241,11 +240,10 @@ void Form2::SetColor() {
     const QColor colour = main->Foto[1]->backColor();
     for (QWidget *control : main->cmdTOP)
         setBackColor(control, colour);
-    for (QWidget *control : {static_cast<QWidget *>(main->Frame2),
-                             static_cast<QWidget *>(main->lblLOC[0]),
-                             static_cast<QWidget *>(main->lblLOC[1]),
-                             static_cast<QWidget *>(main->lblSND),
-                             static_cast<QWidget *>(main->lblZAG)})
+    for (QWidget *control :
+         {static_cast<QWidget *>(main->Frame2), static_cast<QWidget *>(main->lblLOC[0]),
+          static_cast<QWidget *>(main->lblLOC[1]), static_cast<QWidget *>(main->lblSND),
+          static_cast<QWidget *>(main->lblZAG)})
         setBackColor(control, colour);
     for (QWidget *label : main->lblEnd)
         setBackColor(label, backColor(main->Frame2));
@@ -330,15 +328,13 @@ void Form2::saveSettings() {
         return;
     state.SettingsWarned = true;
     showMessage(isVisible() ? static_cast<QWidget *>(this) : m_program.form1(),
-                QString::fromLatin1(AppTitle),
-                settingsNotSavedMessage(error, state.Language == 0));
+                QString::fromLatin1(AppTitle), settingsNotSavedMessage(error, state.Language == 0));
 }
 
 void Form2::eraseRecords() {
     const ProgramState &state = m_program.state;
-    const QString problem =
-        eraseRecordFile(appFile(state.appFolder, QStringLiteral("\\record.txt")),
-                        state.Language == 0);
+    const QString problem = eraseRecordFile(
+        appFile(state.appFolder, QStringLiteral("\\record.txt")), state.Language == 0);
     if (!problem.isEmpty())
         showMessage(m_program.form1(), QString::fromLatin1(AppTitle), problem);
 }

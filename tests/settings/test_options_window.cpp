@@ -31,8 +31,8 @@ QColor fill(const QWidget *control) {
 
 // The caption table's value for a row as the controls now show it.
 QString shown(Game &g, const Caption::Row &row) {
-    QWidget *window = row.window == Caption::Window::Main ? static_cast<QWidget *>(g.window)
-                                                          : &g.program.form2();
+    QWidget *window =
+        row.window == Caption::Window::Main ? static_cast<QWidget *>(g.window) : &g.program.form2();
     QWidget *control = row.control[0] ? window->findChild<QWidget *>(row.control) : window;
     if (!control)
         return QStringLiteral("<no control %1>").arg(row.control);
@@ -120,8 +120,9 @@ class TestOptionsWindow : public QObject {
         QTest::addColumn<QString>("clearCaption");
         QTest::addColumn<QColor>("cards");
 
-        QTest::newRow("background alone") << QByteArray("optFon=4\r\n") << 4 << 0 << true << 1.0f
-                                          << "Sound" << "Clear" << Pink;
+        QTest::newRow("background alone")
+            << QByteArray("optFon=4\r\n") << 4 << 0 << true << 1.0f << "Sound"
+            << "Clear" << Pink;
         QTest::newRow("third line without key")
             << QByteArray("optFon=0\r\noptP=1\r\n0\r\n") << 0 << 1 << false << 1.0f << "Sound"
             << "Clear" << Grey;
@@ -130,22 +131,27 @@ class TestOptionsWindow : public QObject {
             << "Clear" << QColor(225, 205, 190);
         QTest::newRow("Russian") << QByteArray("optFon=0\r\noptP=0\r\nchks.Value=1\r\n"
                                                "Localisation=0\r\nchkz.Value=0\r\n")
-                                 << 0 << 0 << true << 0.0f << "Звук" << "Очистить" << Grey;
+                                 << 0 << 0 << true << 0.0f << "Звук"
+                                 << "Очистить" << Grey;
         // Rounds to Russian: the label says so, the texts stay as the windows were made.
         QTest::newRow("language 0.4")
             << QByteArray("1\r\n1\r\n1\r\n0.4\r\n") << 1 << 1 << true << 0.4f << "Звук"
             << "Clear" << QColor(225, 205, 190);
-        QTest::newRow("language 2") << QByteArray("0\r\n0\r\n1\r\n2\r\n") << 0 << 0 << true
-                                    << 2.0f << "Звук" << "Clear" << Grey;
+        QTest::newRow("language 2")
+            << QByteArray("0\r\n0\r\n1\r\n2\r\n") << 0 << 0 << true << 2.0f << "Звук"
+            << "Clear" << Grey;
         // The button is chosen by number, the colour by the text itself, which names none.
-        QTest::newRow("trailing blank") << QByteArray("optFon=3 \r\n") << 3 << 0 << true << 1.0f
-                                        << "Sound" << "Clear" << Grey;
+        QTest::newRow("trailing blank")
+            << QByteArray("optFon=3 \r\n") << 3 << 0 << true << 1.0f << "Sound"
+            << "Clear" << Grey;
         QTest::newRow("nothing usable")
             << QByteArray("optFon=9\r\noptP=x\r\nchks.Value=7\r\nLocalisation=English\r\n"
                           "chkz.Value=\r\nsix\r\nseven\r\neight\r\n")
-            << 0 << 0 << true << 1.0f << "Sound" << "Clear" << Grey;
-        QTest::newRow("binary") << QByteArray("\xff\xfe\x00\x01=\x80\r\n\x00", 9) << 0 << 0
-                                << true << 1.0f << "Sound" << "Clear" << Grey;
+            << 0 << 0 << true << 1.0f << "Sound"
+            << "Clear" << Grey;
+        QTest::newRow("binary") << QByteArray("\xff\xfe\x00\x01=\x80\r\n\x00", 9) << 0 << 0 << true
+                                << 1.0f << "Sound"
+                                << "Clear" << Grey;
     }
     void startUpFromSettingsFile() {
         QFETCH(QByteArray, file);
@@ -169,8 +175,7 @@ class TestOptionsWindow : public QObject {
         QCOMPARE(g.window->cmdTOP[0]->text(), clearCaption);
         QCOMPARE(g.window->Foto[1]->backColor(), cards);
         QCOMPARE(fill(g.window->lblZAG), cards);
-        QCOMPARE(textColour(g.window->lblLOC[0]),
-                 language < 0.5f ? QColor(Qt::black) : DarkRed);
+        QCOMPARE(textColour(g.window->lblLOC[0]), language < 0.5f ? QColor(Qt::black) : DarkRed);
         QCOMPARE(textColour(o.lblLOC[1]), language == 1.0f ? QColor(Qt::black) : DarkRed);
     }
 
@@ -194,6 +199,22 @@ class TestOptionsWindow : public QObject {
         o.lblLOC[0]->onClick();
         QCOMPARE(g.window->lblSND->text(), QStringLiteral("Звук"));
         QVERIFY(!o.chkS->isChecked());
+    }
+
+    void russianKindQuestionFitsTheVictoryFrame() {
+        writeFile(*m_dir, "Kestrova.ini", "0\r\n0\r\n1\r\n0\r\n0\r\n");
+        Game g(m_dir->path());
+        g.win();
+        const QLabel *question = g.window->lblEnd[3];
+        QCOMPARE(question->text(), QStringLiteral("Ты:       мальчик,       девочка,       друг?"));
+        QVERIFY(QFontMetrics(question->font()).horizontalAdvance(question->text()) <=
+                question->width());
+        const auto &kinds = g.window->optKartinka;
+        QVERIFY(kinds[0]->x() >
+                question->x() + QFontMetrics(question->font()).horizontalAdvance("Ты:"));
+        QVERIFY(kinds[0]->geometry().right() < kinds[1]->x());
+        QVERIFY(kinds[1]->geometry().right() < kinds[2]->x());
+        QVERIFY(kinds[2]->geometry().right() < g.window->Frame2->width());
     }
 
     void cancelRestoresClockAndKeepsClicks() {
@@ -347,25 +368,13 @@ class TestOptionsWindow : public QObject {
         QDir().mkdir(m_dir->filePath("Kestrova.ini")); // a folder in the file's place
         Game g(m_dir->path());
         Form2 &o = g.program.form2();
-        int messages = 0;
-        QString said;
-        std::function<void()> watch = [&] {
-            onNextModal([&](QWidget *modal) {
-                if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-                    ++messages;
-                    said = box->text();
-                }
-                modal->close();
-                watch();
-            });
-        };
-        watch();
+        MessageCloser messages;
         o.optFon[6]->setChecked(true);
         o.optP[1]->setChecked(true);
         o.chkS->setChecked(false);
         o.cmdNAS[2]->click();
-        QTRY_COMPARE(messages, 1);
-        QVERIFY(said.startsWith("The settings were not saved"));
+        QTRY_COMPARE(messages.said.size(), 1);
+        QVERIFY(messages.said[0].startsWith("The settings were not saved"));
         // The next start of the main window keeps the choices made in this run.
         o.cmdNAS[1]->click();
         Form2 &again = g.program.form2();
@@ -373,7 +382,7 @@ class TestOptionsWindow : public QObject {
         QVERIFY(!again.chkS->isChecked());
         QVERIFY(g.program.form1()->board.CardPic[0].contains("/img1/"));
         QTest::qWait(50);
-        QCOMPARE(messages, 1); // told once
+        QCOMPARE(messages.said.size(), 1); // told once
         QVERIFY(QFileInfo(m_dir->filePath("Kestrova.ini")).isDir());
     }
 

@@ -28,9 +28,8 @@ class TestSettings : public QObject {
             << QStringList{"optFon=a=b"} << QStringList{"a=b", "0", "1", "1", "0", "kept"};
         QTest::newRow("keys are not read: swapped lines swap the values")
             << QStringList{"optP=5", "optFon=2"} << QStringList{"5", "2", "1", "1", "0", "kept"};
-        QTest::newRow("blanks stay in the value")
-            << QStringList{"optFon=3 ", "", "chks.Value= 1"}
-            << QStringList{"3 ", "", " 1", "1", "0", "kept"};
+        QTest::newRow("blanks stay in the value") << QStringList{"optFon=3 ", "", "chks.Value= 1"}
+                                                  << QStringList{"3 ", "", " 1", "1", "0", "kept"};
         QTest::newRow("a sixth line is kept, later ones ignored")
             << QStringList{"a=0", "b=1", "c=0", "d=0", "e=1", "f=6", "g=7", "h=8"}
             << QStringList{"0", "1", "0", "0", "1", "6"};
@@ -62,9 +61,9 @@ class TestSettings : public QObject {
 
     void numbersInTheFile_data() {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("whole"); // -100: not a number
+        QTest::addColumn<int>("whole");  // -100: not a number
         QTest::addColumn<int>("option"); // -1: no option button
-        QTest::addColumn<int>("onOff"); // -1: not a switch value
+        QTest::addColumn<int>("onOff");  // -1: not a switch value
 
         QTest::newRow("digit") << "3" << 3 << 3 << -1;
         QTest::newRow("tie to even down") << "2.5" << 2 << 2 << -1;
@@ -103,8 +102,9 @@ class TestSettings : public QObject {
         resetIniDefaults(ini);
         const QString path = settingsFilePath(dir.path());
         QVERIFY(writeTextFileAtomic(path, settingsFileLines(ini, 1, 1.0f, 0)));
-        QCOMPARE(readBytes(path),
-                 QByteArray("optFon=0\r\noptP=0\r\nchks.Value=1\r\nLocalisation=1\r\nchkz.Value=0\r\n"));
+        QCOMPARE(
+            readBytes(path),
+            QByteArray("optFon=0\r\noptP=0\r\nchks.Value=1\r\nLocalisation=1\r\nchkz.Value=0\r\n"));
 
         // The stored choices as their texts; the switches and the language as they stand.
         ini[0] = "4";
@@ -119,17 +119,28 @@ class TestSettings : public QObject {
     void backgroundChoices_data() {
         QTest::addColumn<QString>("choice");
         QTest::addColumn<QString>("colour"); // "" for none
-        QTest::newRow("0") << "0" << "200,200,200";
-        QTest::newRow("1") << "1" << "225,205,190";
-        QTest::newRow("2") << "2" << "255,197,85";
-        QTest::newRow("3") << "3" << "134,138,163";
-        QTest::newRow("4") << "4" << "239,96,162";
-        QTest::newRow("5 like 2") << "5" << "255,197,85";
-        QTest::newRow("6") << "6" << "188,188,174";
-        QTest::newRow("trailing blank") << "3 " << "";
-        QTest::newRow("leading zero") << "03" << "";
-        QTest::newRow("seven") << "7" << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("0") << "0"
+                           << "200,200,200";
+        QTest::newRow("1") << "1"
+                           << "225,205,190";
+        QTest::newRow("2") << "2"
+                           << "255,197,85";
+        QTest::newRow("3") << "3"
+                           << "134,138,163";
+        QTest::newRow("4") << "4"
+                           << "239,96,162";
+        QTest::newRow("5 like 2") << "5"
+                                  << "255,197,85";
+        QTest::newRow("6") << "6"
+                           << "188,188,174";
+        QTest::newRow("trailing blank") << "3 "
+                                        << "";
+        QTest::newRow("leading zero") << "03"
+                                      << "";
+        QTest::newRow("seven") << "7"
+                               << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void backgroundChoices() {
         QFETCH(QString, choice);
