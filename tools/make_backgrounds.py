@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Paint Kestrova's main-window backgrounds into data/back/back0.jpg .. back6.jpg.
 
-Picture n goes with card set n, whose cards are drawn over it in a solid
+Picture n goes with look n, whose cards are drawn over it in a solid
 colour (CARD_COLOURS), so each picture keeps its own tones well away from
 that colour.  The 24 cards hide most of the picture: what shows is the top
 band behind the buttons and the clock, the narrow gaps between the cards
