@@ -14,13 +14,13 @@
 #include "ui/backcolor.h"
 #include "ui/clicklabel.h"
 #include "ui/messagebox.h"
+#include "ui/picturepart.h"
 #include "ui/programstate.h"
 #include "ui/textfile.h"
 #include "ui/twips.h"
 #include "ui/wrapcheckbox.h"
 
 #include <QGroupBox>
-#include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -41,26 +41,6 @@ QGroupBox *frame(QWidget *parent, int index, const QRect &geometry) {
     box->setObjectName(QStringLiteral("Frame(%1)").arg(index));
     box->setGeometry(geometry);
     return box;
-}
-
-// A background picture shrunk to fill its preview box, the middle kept: the boxes are much
-// wider than the pictures, so a squeezed picture would be unrecognisable. Empty when the file
-// is missing or cannot be read.
-QPixmap previewPicture(const QString &path, const QSize &box) {
-    if (!fileExists(path))
-        return QPixmap();
-    QImageReader reader(path);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty())
-        return QPixmap();
-    const QSize scaled = size.scaled(box, Qt::KeepAspectRatioByExpanding);
-    reader.setScaledSize(scaled);
-    const QImage image = reader.read();
-    if (image.isNull())
-        return QPixmap();
-    const QRect middle((image.width() - box.width()) / 2, (image.height() - box.height()) / 2,
-                       box.width(), box.height());
-    return QPixmap::fromImage(image.copy(middle));
 }
 
 int switchNumber(const QCheckBox *box) {
@@ -179,7 +159,7 @@ void Form2::load() {
     ChooseIni();
     for (int n = 0; n < OptionCount; ++n) {
         const QString path = appFile(appFolder, QStringLiteral("\\back\\back%1.jpg").arg(n));
-        picChoose[n]->setPixmap(previewPicture(path, picChoose[n]->size()));
+        picChoose[n]->setPixmap(coverPreview(path, picChoose[n]->size()));
     }
     for (int n = 0; n < OptionCount; ++n)
         optP[n]->setText(pictureSetName(appFolder, n));
@@ -232,9 +212,9 @@ void Form2::SetColor() {
         }
     }
     // A picture that is missing or cannot be read leaves the window's picture as it was.
-    const QString picturePath = backgroundPicturePath(state.appFolder, choice);
-    QPixmap picture;
-    if (fileExists(picturePath) && picture.load(picturePath))
+    const QPixmap picture =
+        visiblePart(backgroundPicturePath(state.appFolder, choice), main->size());
+    if (!picture.isNull())
         main->setBackgroundPicture(picture);
 
     const QColor colour = main->Foto[1]->backColor();

@@ -1,6 +1,7 @@
 // Checks picture loading, fitting and caching, and the sound player's effect bookkeeping.
 #include "testfiles.h"
 #include "ui/picturecache.h"
+#include "ui/picturepart.h"
 #include "ui/soundplayer.h"
 
 #include <QBuffer>
@@ -84,6 +85,33 @@ class TestUiWidgets : public QObject {
         for (int i = 0; i < 1000; ++i)
             cache.picture(dir.filePath(QString::number(i)), QSize(4, 4));
         QVERIFY(cache.cachedCount() > 0 && cache.cachedCount() <= 256);
+    }
+
+    void backgroundPartsAndPreviews() {
+        QTemporaryDir dir;
+        // Left half red, right half blue, far larger than the window.
+        QImage big(3000, 1000, QImage::Format_RGB32);
+        big.fill(Qt::blue);
+        for (int y = 0; y < big.height(); ++y)
+            for (int x = 0; x < 1500; ++x)
+                big.setPixel(x, y, qRgb(255, 0, 0));
+        QVERIFY(big.save(dir.filePath("big.jpg"), "JPEG", 95));
+
+        const QImage part = visiblePart(dir.filePath("big.jpg"), QSize(641, 425)).toImage();
+        QCOMPARE(part.size(), QSize(641, 425));
+        QVERIFY(QColor(part.pixel(600, 200)).red() > 200);
+        QCOMPARE(visiblePart(dir.filePath("big.jpg"), QSize(5000, 5000)).size(), QSize(3000, 1000));
+
+        // The preview keeps the middle: both halves show, side by side, unsqueezed.
+        const QImage preview = coverPreview(dir.filePath("big.jpg"), QSize(90, 15)).toImage();
+        QCOMPARE(preview.size(), QSize(90, 15));
+        QVERIFY(QColor(preview.pixel(10, 7)).red() > 200);
+        QVERIFY(QColor(preview.pixel(80, 7)).blue() > 200);
+
+        writeFile(dir, "junk.jpg", "not a picture");
+        QVERIFY(visiblePart(dir.filePath("junk.jpg"), QSize(641, 425)).isNull());
+        QVERIFY(coverPreview(dir.filePath("junk.jpg"), QSize(73, 17)).isNull());
+        QVERIFY(coverPreview(dir.filePath("missing.jpg"), QSize(73, 17)).isNull());
     }
 
     void soundKeepsOneEffectPerFile() {
