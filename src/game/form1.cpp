@@ -146,15 +146,11 @@ void Form1::buildBottomLabels() {
     lblSND->setCursor(Qt::PointingHandCursor);
     lblSND->onClick = [this] { toggleSound(); };
 
-    const char *languages[2] = {"Rus", "Eng"};
-    for (int i = 0; i < 2; ++i) {
-        ClickLabel *label = makeLabel(QString::fromLatin1(languages[i]), Layout::LanguageLabel[i]);
-        QFont bold = label->font();
-        bold.setBold(true);
-        label->setFont(bold);
-        label->setCursor(Qt::PointingHandCursor);
-        label->onClick = [this, i] { SetLanguage(m_program, static_cast<float>(i)); };
-        lblLOC[i] = label;
+    lblLOC =
+        makeLanguageLabels(m_program, this, {Layout::LanguageLabel[0], Layout::LanguageLabel[1]});
+    for (ClickLabel *label : lblLOC) {
+        label->setAutoFillBackground(true);
+        setBackColor(label, CardColor);
     }
 }
 

@@ -75,6 +75,24 @@ void applyRow(Program &program, const Caption::Row &row, int language) {
 
 } // namespace
 
+std::array<ClickLabel *, 2> makeLanguageLabels(Program &program, QWidget *parent,
+                                               const std::array<QRect, 2> &places) {
+    const char *captions[2] = {"Rus", "Eng"};
+    std::array<ClickLabel *, 2> labels{};
+    for (int i = 0; i < 2; ++i) {
+        auto *label = new ClickLabel(QString::fromLatin1(captions[i]), parent);
+        label->setGeometry(places[i]);
+        label->setAlignment(Qt::AlignCenter);
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+        label->setCursor(Qt::PointingHandCursor);
+        label->onClick = [&program, i] { SetLanguage(program, static_cast<float>(i)); };
+        labels[i] = label;
+    }
+    return labels;
+}
+
 void markLanguageLabels(ClickLabel *russian, ClickLabel *english, float language) {
     setTextColour(russian, OtherColour);
     setTextColour(english, OtherColour);

@@ -1,9 +1,16 @@
 // Switches the interface language on both windows at once.
 #pragma once
 
+#include <QRect>
+#include <array>
+
 class Program;
 class QWidget;
 class ClickLabel;
+
+// The labels "Rus" and "Eng" of a window, in bold, each applying its language when clicked.
+std::array<ClickLabel *, 2> makeLanguageLabels(Program &program, QWidget *parent,
+                                               const std::array<QRect, 2> &places);
 
 // The chosen language's label is black, the other one dark red.
 void markLanguageLabels(ClickLabel *russian, ClickLabel *english, float language);

@@ -121,19 +121,8 @@ void Form2::buildSwitches() {
 }
 
 void Form2::buildLanguageLabels() {
-    const int left[2] = {3480, 4080};
-    const char *captions[2] = {"Rus", "Eng"};
-    for (int i = 0; i < 2; ++i) {
-        auto *label = new ClickLabel(QString::fromLatin1(captions[i]), this);
-        label->setGeometry(twipRect(left[i], 2520, 450, 255));
-        label->setAlignment(Qt::AlignCenter);
-        QFont bold = label->font();
-        bold.setBold(true);
-        label->setFont(bold);
-        label->setCursor(Qt::PointingHandCursor);
-        label->onClick = [this, i] { SetLanguage(m_program, static_cast<float>(i)); };
-        lblLOC[i] = label;
-    }
+    lblLOC = makeLanguageLabels(m_program, this,
+                                {twipRect(3480, 2520, 450, 255), twipRect(4080, 2520, 450, 255)});
     Line1 = new QFrame(this);
     Line1->setFrameShape(QFrame::VLine);
     Line1->setFrameShadow(QFrame::Plain);
