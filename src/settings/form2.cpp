@@ -44,15 +44,7 @@ QGroupBox *frame(QWidget *parent, int index, const QRect &geometry) {
 }
 
 int switchNumber(const QCheckBox *box) {
-    switch (box->checkState()) {
-    case Qt::Unchecked:
-        return 0;
-    case Qt::PartiallyChecked:
-        return 2;
-    case Qt::Checked:
-        break;
-    }
-    return 1;
+    return box->isChecked() ? 1 : 0;
 }
 
 } // namespace
