@@ -43,6 +43,15 @@ QGroupBox *frame(QWidget *parent, int index, const QRect &geometry) {
     return box;
 }
 
+// The index of the chosen button of a group, or -1 when none is chosen.
+int checkedIndex(const std::array<QRadioButton *, OptionCount> &group) {
+    for (int n = 0; n < OptionCount; ++n) {
+        if (group[n]->isChecked())
+            return n;
+    }
+    return -1;
+}
+
 int switchNumber(const QCheckBox *box) {
     return box->isChecked() ? 1 : 0;
 }
@@ -211,19 +220,11 @@ void Form2::SetColor() {
 }
 
 int Form2::selectedPictureSet() const {
-    for (int n = 0; n < OptionCount; ++n) {
-        if (optP[n]->isChecked())
-            return n;
-    }
-    return -1;
+    return checkedIndex(optP);
 }
 
 int Form2::selectedBackground() const {
-    for (int n = 0; n < OptionCount; ++n) {
-        if (optFon[n]->isChecked())
-            return n;
-    }
-    return -1;
+    return checkedIndex(optFon);
 }
 
 void Form2::cmdNAS_Click(int index) {
