@@ -73,6 +73,18 @@ void applyRow(Program &program, const Caption::Row &row, int language) {
     }
 }
 
+// The chosen language's label is black, the other one dark red.
+void markLanguageLabels(ClickLabel *russian, ClickLabel *english, float language) {
+    setTextColour(russian, OtherColour);
+    setTextColour(english, OtherColour);
+    // A value that rounds to neither label leaves both dark red.
+    const int chosen = roundHalfEven(language);
+    if (chosen == Lang::Russian)
+        setTextColour(russian, ChosenColour);
+    else if (chosen == Lang::English)
+        setTextColour(english, ChosenColour);
+}
+
 } // namespace
 
 std::array<ClickLabel *, 2> makeLanguageLabels(Program &program, QWidget *parent,
@@ -91,17 +103,6 @@ std::array<ClickLabel *, 2> makeLanguageLabels(Program &program, QWidget *parent
         labels[i] = label;
     }
     return labels;
-}
-
-void markLanguageLabels(ClickLabel *russian, ClickLabel *english, float language) {
-    setTextColour(russian, OtherColour);
-    setTextColour(english, OtherColour);
-    // A value that rounds to neither label leaves both dark red.
-    const int chosen = roundHalfEven(language);
-    if (chosen == Lang::Russian)
-        setTextColour(russian, ChosenColour);
-    else if (chosen == Lang::English)
-        setTextColour(english, ChosenColour);
 }
 
 void SetLanguage(Program &program, float lang) {

@@ -12,9 +12,6 @@ class ClickLabel;
 std::array<ClickLabel *, 2> makeLanguageLabels(Program &program, QWidget *parent,
                                                const std::array<QRect, 2> &places);
 
-// The chosen language's label is black, the other one dark red.
-void markLanguageLabels(ClickLabel *russian, ClickLabel *english, float language);
-
 // Records `lang` as the language, marks its label on both windows and, for exactly 0 (Russian)
 // or 1 (English), applies that column of the caption table. Another value changes only the
 // labels' colours (a label when it rounds to 0 or 1) and keeps every text as it is.

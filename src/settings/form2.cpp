@@ -10,7 +10,6 @@
 #include "settings/backgrounds.h"
 #include "settings/settingsfile.h"
 #include "settings/soundtable.h"
-#include "ui/apppaths.h"
 #include "ui/backcolor.h"
 #include "ui/clicklabel.h"
 #include "ui/messagebox.h"
@@ -148,7 +147,7 @@ void Form2::load() {
     const QString appFolder = m_program.state.appFolder;
     ChooseIni();
     for (int n = 0; n < OptionCount; ++n) {
-        const QString path = appFile(appFolder, QStringLiteral("\\back\\back%1.jpg").arg(n));
+        const QString path = backgroundPicturePath(appFolder, QString::number(n));
         picChoose[n]->setPixmap(coverPreview(path, picChoose[n]->size()));
     }
     for (int n = 0; n < OptionCount; ++n)
@@ -295,8 +294,7 @@ void Form2::saveSettings() {
 
 void Form2::eraseRecords() {
     const ProgramState &state = m_program.state;
-    const QString problem = eraseRecordFile(
-        appFile(state.appFolder, QStringLiteral("\\record.txt")), state.Language == 0);
+    const QString problem = eraseRecordFile(recordFilePath(state.appFolder), state.Language == 0);
     if (!problem.isEmpty())
         showMessage(m_program.form1(), QString::fromLatin1(AppTitle), problem);
 }
