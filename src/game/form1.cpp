@@ -11,7 +11,11 @@
 #include "records/recordcheck.h"
 #include "records/recordfile.h"
 #include "records/recordsview.h"
+#include "riddles/frmzag.h"
+#include "riddles/riddlefile.h"
+#include "riddles/riddlerules.h"
 #include "settings/form2.h"
+#include "settings/settingsfile.h"
 #include "settings/soundtable.h"
 #include "ui/apppaths.h"
 #include "ui/backcolor.h"
@@ -19,12 +23,16 @@
 #include "ui/localenumber.h"
 #include "ui/messagebox.h"
 #include "ui/picturecache.h"
+#include "ui/pointers.h"
 #include "ui/programstate.h"
 #include "ui/randomsource.h"
 #include "ui/twips.h"
+#include "web/weblinks.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
@@ -35,6 +43,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QUrl>
 
 namespace {
 
@@ -52,6 +61,8 @@ constexpr int KindQuestionMinPixels = 8;
 // The options window opens this far right of and below the main window's corner (in twips).
 constexpr int OptionsOffsetX = 4900;
 constexpr int OptionsOffsetY = 840;
+// The riddles window opens this far right of and below it (in twips).
+constexpr int RiddleOffset = 1000;
 // The date of the placeholder result in a fresh record file.
 constexpr int PlaceholderAgeDays = 30;
 
@@ -87,6 +98,7 @@ Form1::Form1(Program &program) : m_program(program) {
     setBackColor(this, WindowColor);
 
     buildCardGrid();
+    buildWebLabels();
     buildCommandBar();
 
     lblTime = new QLabel(QStringLiteral("Time"), this);
@@ -140,6 +152,17 @@ void Form1::buildBottomLabels() {
     };
     lblZAG = makeLabel(QStringLiteral("Загадка"), Layout::RiddleLabel);
     lblZAG->setObjectName(QStringLiteral("lblZAG"));
+    lblZAG->setCursor(Qt::PointingHandCursor);
+    lblZAG->onClick = [this] { askRiddle(); };
+
+    lblWeb[3] = makeLabel(QStringLiteral("Homepage"), Layout::HomePageLabel);
+    lblWeb[3]->setObjectName(QStringLiteral("lblWeb(3)"));
+    QFont homeFont = lblWeb[3]->font();
+    homeFont.setBold(true);
+    homeFont.setPixelSize(11);
+    lblWeb[3]->setFont(homeFont);
+    lblWeb[3]->setCursor(handCursor());
+    lblWeb[3]->onClick = [this] { webLinkClicked(); };
 
     lblSND = makeLabel(QStringLiteral("Sound"), Layout::SoundLabel);
     lblSND->setObjectName(QStringLiteral("lblSND"));
@@ -152,6 +175,31 @@ void Form1::buildBottomLabels() {
         label->setAutoFillBackground(true);
         setBackColor(label, CardColor);
     }
+}
+
+void Form1::buildWebLabels() {
+    // Two labels with the same text, dark under white, give the maker's name a relief look.
+    auto makeLabel = [this](const QRect &geometry, const QColor &text, int index) {
+        auto *label = new ClickLabel(QString::fromLatin1(AppTitle), this);
+        label->setGeometry(geometry);
+        label->setObjectName(QStringLiteral("lblWeb(%1)").arg(index));
+        QFont font = label->font();
+        font.setBold(true);
+        font.setPixelSize(13);
+        label->setFont(font);
+        if (text.isValid()) {
+            QPalette pal = label->palette();
+            pal.setColor(QPalette::WindowText, text);
+            label->setPalette(pal);
+        }
+        label->onClick = [this] { webLinkClicked(); };
+        lblWeb[index] = label;
+        return label;
+    };
+    makeLabel(Layout::MakerShadowLabel, QColor(), 0);
+    ClickLabel *maker = makeLabel(Layout::MakerLabel, Qt::white, 1);
+    maker->setCursor(handCursor());
+    maker->setToolTip(QStringLiteral("Children's picture gallery"));
 }
 
 void Form1::buildCommandBar() {
@@ -259,9 +307,50 @@ void Form1::build() {
     // The first use of the options window loads it, which reads the settings once already.
     Form2 &options = m_program.form2();
     options.ChooseIni();
+    // A riddle before the game when the settings ask for one; the clock waits for it.
+    if (parseLocaleNumber(state.IniValue[Ini::RiddleAtStart]) == 1.0) {
+        const int number = randomRiddle(state.RiddleCount, m_program.random.next());
+        if (fileExists(riddleFilePath(state.appFolder)))
+            showRiddle(number);
+        else
+            riddleFileMissing();
+    }
     options.SetColor();
     ChangePicSet();
     Timer1->start(SecondsInterval);
+}
+
+void Form1::askRiddle() {
+    Timer1->stop();
+    if (fileExists(riddleFilePath(m_program.state.appFolder)))
+        showRiddle(randomRiddle(m_program.state.RiddleCount, m_program.random.next()));
+    else
+        riddleFileMissing();
+    // The clock goes again however the riddle ended, even after a finished game.
+    Timer1->start(SecondsInterval);
+}
+
+void Form1::showRiddle(int number) {
+    FrmZAG &riddles = m_program.frmZAG();
+    riddles.DoZagadki(number);
+    riddles.move(frameGeometry().topLeft() + QPoint(px(RiddleOffset), px(RiddleOffset)));
+    // Returns when the right answer has hidden the window.
+    riddles.exec();
+}
+
+void Form1::riddleFileMissing() {
+    showMessage(this, QStringLiteral("Ошибочка"),
+                QStringLiteral("Нет файла\n%1\nс загадками")
+                    .arg(QDir::toNativeSeparators(riddleFilePath(m_program.state.appFolder))));
+}
+
+void Form1::webLinkClicked() {
+    DoURL(pageAddress(m_program.state.appFolder, m_program.state.Language));
+}
+
+void Form1::DoURL(const QString &strUrl) {
+    // The desktop hands the address to the browser; whether it can is not the game's concern.
+    QDesktopServices::openUrl(QUrl(strUrl));
 }
 
 void Form1::ChangePicSet() {

@@ -42,6 +42,8 @@ class Form1 : public QWidget {
     void ChangePicSet();
     // Judges the won game against the hall of fame and sets up the victory frame.
     void ProverkaRekorda();
+    // Opens a web address in the desktop's browser; the game goes on at once.
+    void DoURL(const QString &strUrl);
     // Stores the won game's result in the record file.
     void ZapisRecord();
     // Creates the record file with its placeholder line when there is none.
@@ -64,6 +66,8 @@ class Form1 : public QWidget {
     std::array<QPushButton *, 3> cmdEND{};
     ClickLabel *lblSND = nullptr;
     ClickLabel *lblZAG = nullptr;
+    // 0 and 1 the maker's page (0 the shadow under 1), 3 the game's home page; 2 is not used.
+    std::array<ClickLabel *, 4> lblWeb{};
     std::array<ClickLabel *, 2> lblLOC{};
     RecordsView *lvRecord = nullptr;
     QPlainTextEdit *txtHELP = nullptr;
@@ -83,6 +87,11 @@ class Form1 : public QWidget {
     void buildCommandBar();
     void buildVictoryFrame();
     void buildBottomLabels();
+    void buildWebLabels();
+    void webLinkClicked();
+    void askRiddle();
+    void showRiddle(int number);
+    void riddleFileMissing();
     void cardClicked(int k);
     void showCard(int k);
     void victory();

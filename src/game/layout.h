@@ -34,7 +34,12 @@ constexpr QRect TimeLabel(536, 7, 90, 25);
 // The records view and the help box lie over the board, in the same place.
 constexpr QRect RecordsView(112, 128, 417, 196);
 constexpr QRect HelpBox(112, 128, 417, 193);
+// The link to the maker's page in the top-left corner: the dark label lies one pixel right of
+// and two below the white one, so that the text stands out in relief.
+constexpr QRect MakerLabel(16, 9, 96, 20);
+constexpr QRect MakerShadowLabel(17, 11, 96, 20);
 // The small labels along the foot of the window.
+constexpr QRect HomePageLabel(16, 406, 90, 16);
 constexpr QRect RiddleLabel(329, 406, 90, 16);
 constexpr QRect SoundLabel(433, 406, 90, 16);
 constexpr QRect LanguageLabel[2] = {QRect(537, 406, 40, 16), QRect(586, 406, 40, 16)};

@@ -3,6 +3,7 @@
 
 #include "game/form1.h"
 #include "i18n/languagetexts.h"
+#include "riddles/frmzag.h"
 #include "settings/form2.h"
 #include "ui/programstate.h"
 #include "ui/soundsink.h"
@@ -20,6 +21,7 @@ Program::~Program() {
     delete m_form1.data();
     m_retired.reset();
     m_form2.reset();
+    m_frmZAG.reset();
 }
 
 Form1 *Program::form1() const {
@@ -37,6 +39,14 @@ Form2 &Program::form2() {
         m_form2->load();
     }
     return *m_form2;
+}
+
+FrmZAG &Program::frmZAG() {
+    if (!m_frmZAG) {
+        m_frmZAG = std::make_unique<FrmZAG>(*this);
+        m_frmZAG->load();
+    }
+    return *m_frmZAG;
 }
 
 Form1 &Program::showMainWindow() {
@@ -66,6 +76,10 @@ void Program::mainWindowClosed(Form1 *window) {
     if (m_form2) {
         m_form2->hide();
         m_form2.release()->deleteLater();
+    }
+    if (m_frmZAG) {
+        m_frmZAG->hide();
+        m_frmZAG.release()->deleteLater();
     }
     if (m_rebuilding)
         return;

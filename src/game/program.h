@@ -6,6 +6,7 @@
 
 class Form1;
 class Form2;
+class FrmZAG;
 class PictureCache;
 class RandomSource;
 class SoundSink;
@@ -33,6 +34,9 @@ class Program {
     // The options window, loaded (hidden) on first use.
     Form2 &form2();
     bool form2Loaded() const { return m_form2 != nullptr; }
+    // The riddles window, loaded (hidden) on first use.
+    FrmZAG &frmZAG();
+    bool frmZAGLoaded() const { return m_frmZAG != nullptr; }
 
     // Builds a main window (its whole start-up runs) and shows it.
     Form1 &showMainWindow();
@@ -47,6 +51,7 @@ class Program {
   private:
     QPointer<Form1> m_form1;
     std::unique_ptr<Form2> m_form2;
+    std::unique_ptr<FrmZAG> m_frmZAG;
     // A replaced main window: its own click may still be on the stack when it is replaced
     // (through the options window it opened), so it is deleted only at the next replacement.
     std::unique_ptr<Form1> m_retired;

@@ -29,6 +29,7 @@ const std::vector<Row> &rows() {
         {Main, "cmdEND(1)", P::Caption, "Конец", "End"},
         {Main, "cmdEND(0)", P::Caption, "Ещё", "Else"},
         {Main, "lblSND", P::Caption, "Звук", "Sound"},
+        {Main, "lblWeb(1)", P::ToolTip, "Детская галерея рисунков", "Children's picture gallery"},
         {Options, "Frame(3)", P::Caption, "Загадки", "Riddles"},
         {Options, "Frame(3)", P::Enabled, "yes", "no"},
         {Options, "chkZ", P::Enabled, "yes", "no"},

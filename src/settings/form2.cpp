@@ -212,7 +212,7 @@ void Form2::SetColor() {
     for (QWidget *control :
          {static_cast<QWidget *>(main->Frame2), static_cast<QWidget *>(main->lblLOC[0]),
           static_cast<QWidget *>(main->lblLOC[1]), static_cast<QWidget *>(main->lblSND),
-          static_cast<QWidget *>(main->lblZAG)})
+          static_cast<QWidget *>(main->lblWeb[3]), static_cast<QWidget *>(main->lblZAG)})
         setBackColor(control, colour);
     for (QWidget *label : main->lblEnd)
         setBackColor(label, backColor(main->Frame2));

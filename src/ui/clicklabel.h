@@ -9,8 +9,24 @@ class ClickLabel : public QLabel {
   public:
     using QLabel::QLabel;
     std::function<void()> onClick;
+    // Called as the pointer moves over the label (with mouse tracking on, also with no button
+    // held).
+    std::function<void()> onMove;
 
   protected:
+    void mousePressEvent(QMouseEvent *event) override {
+        // A label that answers clicks keeps the press: its window must not take it as the
+        // start of a drag.
+        if (onClick)
+            event->accept();
+        else
+            QLabel::mousePressEvent(event);
+    }
+    void mouseMoveEvent(QMouseEvent *event) override {
+        if (onMove)
+            onMove();
+        QLabel::mouseMoveEvent(event);
+    }
     void mouseReleaseEvent(QMouseEvent *event) override {
         // A click counts when the button is let go over the label, as with push buttons.
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&

@@ -32,7 +32,9 @@ inline void writeSet(const QString &folder, int count, const QByteArray &name) {
 
 struct Game {
     // A game in `appFolder`; a picture set other than 0 is chosen through the settings file.
-    explicit Game(const QString &appFolder, int set = 0) : program(state, random, sound, pictures) {
+    // `draws` are the first random draws of the start-up, the rest come from a fixed seed.
+    explicit Game(const QString &appFolder, int set = 0, QVector<double> draws = {})
+        : random(std::move(draws), 7), program(state, random, sound, pictures) {
         state.appFolder = appFolder;
         if (set != 0) {
             QFile ini(appFolder + "/Kestrova.ini");
@@ -42,7 +44,7 @@ struct Game {
         window = &program.showMainWindow();
     }
     ProgramState state;
-    ScriptedRandom random{{}, 7};
+    ScriptedRandom random;
     RecordingSound sound;
     PictureCache pictures;
     Program program;

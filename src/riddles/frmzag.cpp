@@ -1,0 +1,211 @@
+// Lays out the riddles window and wires its pictures, hot spots and dragging to the riddle rules.
+#include "riddles/frmzag.h"
+
+#include "game/program.h"
+#include "riddles/riddlefile.h"
+#include "ui/clicklabel.h"
+#include "ui/picturepart.h"
+#include "ui/pointers.h"
+#include "ui/programstate.h"
+#include "ui/randomsource.h"
+#include "ui/windowshape.h"
+
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QWindow>
+
+namespace {
+
+constexpr int ClientWidth = 464;
+constexpr int ClientHeight = 334;
+// The visible part of the window: a rectangle with rounded corners.
+constexpr int ShapeLeft = 100;
+constexpr int ShapeTop = 10;
+constexpr int ShapeRight = 444;
+constexpr int ShapeBottom = 220;
+constexpr int ShapeCorner = 30;
+
+const QColor Cream(255, 248, 225);
+const QColor HeadingColour(Qt::white);
+const QColor NumberColour(255, 192, 192);
+const QColor RiddleColour(128, 128, 255);
+const QColor InstructionColour(0, 0, 128);
+
+constexpr QRect HeadingLabel(153, 22, 249, 17);
+constexpr QRect NumberLabel(222, 22, 25, 17);
+constexpr QRect RiddleLabel(120, 56, 313, 97);
+constexpr QRect InstructionLabel(120, 144, 313, 17);
+constexpr QRect NextSpot[2] = {QRect(410, 23, 17, 17), QRect(115, 24, 17, 17)};
+constexpr int PictureX[3] = {144, 248, 344};
+constexpr int PictureY = 163;
+constexpr QSize PictureSize(57, 41);
+
+constexpr Qt::Alignment RiddleAlignment = Qt::AlignLeft | Qt::AlignTop;
+constexpr Qt::Alignment VerdictAlignment = Qt::AlignHCenter | Qt::AlignTop;
+
+QLabel *textLabel(QWidget *parent, const QRect &geometry, const QColor &colour, int pixelSize,
+                  bool bold) {
+    auto *label = new QLabel(parent);
+    label->setGeometry(geometry);
+    label->setWordWrap(true);
+    label->setAlignment(RiddleAlignment);
+    // The window under the labels takes their presses: it is dragged from them.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QFont font = label->font();
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    label->setFont(font);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+    return label;
+}
+
+} // namespace
+
+FrmZAG::FrmZAG(Program &program) : m_program(program) {
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setWindowTitle(QStringLiteral("Чьи это слова? Загадка:"));
+    setFixedSize(ClientWidth, ClientHeight);
+    setModal(true);
+    m_background = QPixmap(QStringLiteral(":/riddles/frame.png"));
+
+    lbl[0] = textLabel(this, HeadingLabel, HeadingColour, 16, true);
+    lbl[0]->setText(QStringLiteral("Загадка    : Чьи это слова?"));
+    lbl[1] = textLabel(this, RiddleLabel, RiddleColour, 13, true);
+    lbl[2] = textLabel(this, InstructionLabel, InstructionColour, 11, false);
+    lbl[2]->setText(QString(18, QLatin1Char('.')) +
+                    QStringLiteral(" Выбери один из возможных ответов ") +
+                    QString(19, QLatin1Char('.')));
+    lbl[3] = textLabel(this, NumberLabel, NumberColour, 16, true);
+    lbl[3]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lbl[3]->setObjectName(QStringLiteral("lbl(3)"));
+
+    // The hot spots have no caption: the arrows are in the window's picture.
+    const char *tips[2] = {"Следующая", "Предыдущая"};
+    for (int i = 0; i < 2; ++i) {
+        auto *spot = new ClickLabel(this);
+        spot->setGeometry(NextSpot[i]);
+        spot->setToolTip(QString::fromUtf8(tips[i]));
+        spot->setCursor(handCursor());
+        spot->onClick = [this, i] { lblNEXTClick(i); };
+        lblNEXT[i] = spot;
+    }
+    for (int k = 0; k < 3; ++k) {
+        auto *picture = new ClickLabel(this);
+        picture->setGeometry(QRect(QPoint(PictureX[k], PictureY), PictureSize));
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        picture->setCursor(handCursor());
+        picture->setMouseTracking(true);
+        picture->onClick = [this, k] { imgClick(k); };
+        picture->onMove = [this, k] { imgMouseMove(k); };
+        img[k] = picture;
+    }
+}
+
+void FrmZAG::load() {
+    setMask(
+        roundRectRegion(ShapeLeft, ShapeTop, ShapeRight, ShapeBottom, ShapeCorner, ShapeCorner));
+    SetTopmost(this, true);
+    Verdict = verdictWords();
+}
+
+void FrmZAG::DoZagadki(int n) {
+    const ProgramState &state = m_program.state;
+    RiddleNo = n;
+    RiddleText = cutRiddles(readRiddleText(riddleFilePath(state.appFolder), state.LineBreak));
+    KonkretZagadka(QString::number(RiddleNo));
+}
+
+void FrmZAG::KonkretZagadka(const QString &number) {
+    const ProgramState &state = m_program.state;
+    const int n = number.toInt();
+    setRiddleCaption(shownRiddle(RiddleText, n, state.LineBreak));
+    for (int k = 0; k < 3; ++k) {
+        if (k == answerPicture(n))
+            AnswerPic = k;
+        // A picture that is missing or unreadable leaves its place empty.
+        img[k]->setPixmap(visiblePart(riddlePicturePath(state.appFolder, number, k), PictureSize));
+    }
+    lbl[3]->setText(QString::number(n + 1));
+}
+
+void FrmZAG::imgClick(int k) {
+    const bool right = k == AnswerPic;
+    lbl[1]->setAlignment(VerdictAlignment);
+    const QString &lineBreak = m_program.state.LineBreak;
+    setRiddleCaption(lineBreak + lineBreak + Verdict[verdictIndex(right, m_program.random.next())]);
+    m_program.play(right ? 2 : 1);
+    pause();
+    if (right)
+        hide();
+    setRiddleCaption(shownRiddle(RiddleText, RiddleNo, lineBreak));
+    lbl[1]->setAlignment(RiddleAlignment);
+}
+
+void FrmZAG::lblNEXTClick(int i) {
+    const int count = m_program.state.RiddleCount;
+    const int number = steppedRiddle(RiddleNo, count, i == 0);
+    KonkretZagadka(QString::number(number));
+    RiddleNo = number;
+    lbl[3]->setText(QString::number(RiddleNo + 1));
+}
+
+void FrmZAG::imgMouseMove(int k) {
+    // The last riddle has pointers of its own; once set, a picture keeps its pointer.
+    if (RiddleNo != m_program.state.RiddleCount - 1)
+        return;
+    if (const auto pointer = iconCursor(riddlePointerPath(m_program.state.appFolder, k)))
+        img[k]->setCursor(*pointer);
+}
+
+void FrmZAG::setRiddleCaption(const QString &text) {
+    // The riddle file's lines end in CR LF; a label breaks its lines at LF alone.
+    lbl[1]->setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void FrmZAG::pause() {
+    // The verdict is on the screen before the pause; the window goes on painting during it,
+    // and the player's clicks and keys wait until it is over.
+    lbl[1]->repaint();
+    QEventLoop loop;
+    QTimer::singleShot(PauseMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void FrmZAG::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Cream);
+    painter.drawPixmap(0, 0, m_background);
+}
+
+void FrmZAG::mousePressEvent(QMouseEvent *event) {
+    // Any button held on the window's body or its texts moves the window, as a title bar would.
+    event->accept();
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return;
+    m_dragOffset = event->globalPosition().toPoint() - pos();
+}
+
+void FrmZAG::mouseMoveEvent(QMouseEvent *event) {
+    if (m_dragOffset && event->buttons() != Qt::NoButton)
+        move(event->globalPosition().toPoint() - *m_dragOffset);
+}
+
+void FrmZAG::mouseReleaseEvent(QMouseEvent *event) {
+    if (event->buttons() == Qt::NoButton)
+        m_dragOffset.reset();
+}
+
+void FrmZAG::keyPressEvent(QKeyEvent *event) {
+    // There is no way out but the right answer: Escape does not close the window.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

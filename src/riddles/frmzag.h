@@ -1,0 +1,70 @@
+// The riddles window: a quotation, three pictures, and the question whose words they are.
+// A small borderless window, rounded and kept on top, dragged by its body; it closes only
+// when the right picture is chosen.
+#pragma once
+
+#include "riddles/riddlerules.h"
+
+#include <QDialog>
+#include <QPixmap>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+class ClickLabel;
+class Program;
+class QLabel;
+
+class FrmZAG : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit FrmZAG(Program &program);
+
+    // The window's shape and layer and the verdict words; runs once, on first use.
+    void load();
+    // Reads the riddle file afresh and shows riddle n.
+    void DoZagadki(int n);
+    // Shows a riddle of the list already read: its text, its three pictures and its number.
+    // `number` is the riddle number as decimal text; it also names the picture files.
+    void KonkretZagadka(const QString &number);
+
+    // Judges picture k as the answer: praise, a pause, and the window closes; or a reproof,
+    // a pause, and the riddle again.
+    void imgClick(int k);
+    // Steps to the next riddle (0) or the previous one (1).
+    void lblNEXTClick(int i);
+    // The pointer moves over picture k.
+    void imgMouseMove(int k);
+
+    int RiddleNo = 0;
+    int AnswerPic = 0;
+    QStringList RiddleText;
+    std::array<QString, VerdictCount> Verdict;
+
+    // 0 heading, 1 riddle text or verdict, 2 instruction, 3 riddle number.
+    std::array<QLabel *, 4> lbl{};
+    // 0 next, 1 previous.
+    std::array<ClickLabel *, 2> lblNEXT{};
+    std::array<ClickLabel *, 3> img{};
+
+    // How long a verdict stays before the window goes on, in milliseconds.
+    int PauseMs = 1500;
+
+  protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+  private:
+    void setRiddleCaption(const QString &text);
+    // Keeps the window painted while no input is taken, for the verdict's pause.
+    void pause();
+
+    Program &m_program;
+    QPixmap m_background;
+    // Where the pointer held the window, while it is dragged without the window manager's help.
+    std::optional<QPoint> m_dragOffset;
+};

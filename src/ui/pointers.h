@@ -1,0 +1,13 @@
+// The game's own mouse pointers.
+#pragma once
+
+#include <QCursor>
+#include <QString>
+#include <optional>
+
+// The pointing hand over links and answer pictures, its hot spot at the tip of the finger.
+QCursor handCursor();
+
+// A pointer read from an icon file, its hot spot in the middle; nothing when the file is
+// missing, unreadable, not a small picture, or too large to be a pointer.
+std::optional<QCursor> iconCursor(const QString &path);

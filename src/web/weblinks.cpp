@@ -1,0 +1,15 @@
+// Building the link labels' addresses.
+#include "web/weblinks.h"
+
+#include "ui/apppaths.h"
+
+#include <QUrl>
+
+QString languageLetter(float language) {
+    return language == 1 ? QStringLiteral("e") : QStringLiteral("r");
+}
+
+QString pageAddress(const QString &appFolder, float language) {
+    const QString page = QStringLiteral("\\web\\index-%1.htm").arg(languageLetter(language));
+    return QUrl::fromLocalFile(appFile(appFolder, page)).toString();
+}
