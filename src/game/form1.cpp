@@ -20,6 +20,7 @@
 #include "ui/apppaths.h"
 #include "ui/backcolor.h"
 #include "ui/clicklabel.h"
+#include "ui/fittext.h"
 #include "ui/localenumber.h"
 #include "ui/messagebox.h"
 #include "ui/picturecache.h"
@@ -404,12 +405,8 @@ void Form1::victory() {
 
 void Form1::placeKindButtons() {
     const QString question = lblEnd[3]->text();
-    QFont font = lblEnd[3]->font();
-    font.setPixelSize(KindQuestionPixels);
-    while (font.pixelSize() > KindQuestionMinPixels &&
-           QFontMetrics(font).horizontalAdvance(question) > lblEnd[3]->width())
-        font.setPixelSize(font.pixelSize() - 1);
-    lblEnd[3]->setFont(font);
+    fitFontToWidth(lblEnd[3], KindQuestionPixels, KindQuestionMinPixels);
+    const QFont font = lblEnd[3]->font();
 
     QVector<int> wordStarts;
     for (int i = 0; i < question.size(); ++i) {

@@ -4,6 +4,7 @@
 #include "game/program.h"
 #include "riddles/riddlefile.h"
 #include "ui/clicklabel.h"
+#include "ui/fittext.h"
 #include "ui/picturepart.h"
 #include "ui/pointers.h"
 #include "ui/programstate.h"
@@ -11,6 +12,7 @@
 #include "ui/windowshape.h"
 
 #include <QEventLoop>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -44,6 +46,10 @@ constexpr int PictureX[3] = {144, 248, 344};
 constexpr int PictureY = 163;
 constexpr QSize PictureSize(57, 41);
 
+constexpr int HeadingPixels = 16;
+constexpr int InstructionPixels = 11;
+constexpr int MinPixels = 8;
+
 constexpr Qt::Alignment RiddleAlignment = Qt::AlignLeft | Qt::AlignTop;
 constexpr Qt::Alignment VerdictAlignment = Qt::AlignHCenter | Qt::AlignTop;
 
@@ -74,16 +80,22 @@ FrmZAG::FrmZAG(Program &program) : m_program(program) {
     setModal(true);
     m_background = QPixmap(QStringLiteral(":/riddles/frame.png"));
 
-    lbl[0] = textLabel(this, HeadingLabel, HeadingColour, 16, true);
+    // The one-line captions keep to their labels even where the screen's font runs wider.
+    lbl[0] = textLabel(this, HeadingLabel, HeadingColour, HeadingPixels, true);
     lbl[0]->setText(QStringLiteral("Загадка    : Чьи это слова?"));
+    lbl[0]->setWordWrap(false);
+    fitFontToWidth(lbl[0], HeadingPixels, MinPixels);
     lbl[1] = textLabel(this, RiddleLabel, RiddleColour, 13, true);
-    lbl[2] = textLabel(this, InstructionLabel, InstructionColour, 11, false);
+    lbl[2] = textLabel(this, InstructionLabel, InstructionColour, InstructionPixels, false);
     lbl[2]->setText(QString(18, QLatin1Char('.')) +
                     QStringLiteral(" Выбери один из возможных ответов ") +
                     QString(19, QLatin1Char('.')));
-    lbl[3] = textLabel(this, NumberLabel, NumberColour, 16, true);
+    lbl[2]->setWordWrap(false);
+    fitFontToWidth(lbl[2], InstructionPixels, MinPixels);
+    lbl[3] = textLabel(this, NumberLabel, NumberColour, HeadingPixels, true);
     lbl[3]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lbl[3]->setObjectName(QStringLiteral("lbl(3)"));
+    lbl[3]->setFont(lbl[0]->font());
+    placeNumber();
 
     // The hot spots have no caption: the arrows are in the window's picture.
     const char *tips[2] = {"Следующая", "Предыдущая"};
@@ -105,6 +117,15 @@ FrmZAG::FrmZAG(Program &program) : m_program(program) {
         picture->onMove = [this, k] { imgMouseMove(k); };
         img[k] = picture;
     }
+}
+
+void FrmZAG::placeNumber() {
+    // The number stands over the blanks before the heading's colon, wherever the font puts them.
+    const QString heading = lbl[0]->text();
+    const QFontMetrics metrics(lbl[0]->font());
+    const int from = metrics.horizontalAdvance(heading.left(heading.indexOf(QLatin1Char(' '))));
+    const int to = metrics.horizontalAdvance(heading.left(heading.indexOf(QLatin1Char(':'))));
+    lbl[3]->move(lbl[0]->x() + (from + to - lbl[3]->width()) / 2, lbl[3]->y());
 }
 
 void FrmZAG::load() {

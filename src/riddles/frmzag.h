@@ -59,6 +59,7 @@ class FrmZAG : public QDialog {
     void keyPressEvent(QKeyEvent *event) override;
 
   private:
+    void placeNumber();
     void setRiddleCaption(const QString &text);
     // Keeps the window painted while no input is taken, for the verdict's pause.
     void pause();

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -152,6 +153,32 @@ class RiddlesWindowTest : public QObject {
         QCOMPARE(number, QStringLiteral("13"));
         QVERIFY(g.window->isVisible());
         QVERIFY(g.window->Timer1->isActive());
+    }
+
+    void applyingAPictureSetAsksTheRiddleAgain() {
+        writeRiddles(m_dir.path());
+        writeSettings(m_dir.path(), "1");
+        int asked = 0;
+        auto answerRight = [&asked](QWidget *modal) {
+            auto *riddles = qobject_cast<FrmZAG *>(modal);
+            QVERIFY(riddles);
+            ++asked;
+            riddles->PauseMs = 10;
+            QTest::mouseClick(riddles->img[riddles->AnswerPic], Qt::LeftButton);
+        };
+        onNextModal(answerRight);
+        Game g(m_dir.path());
+        QCOMPARE(asked, 1);
+        onNextModal([&](QWidget *options) {
+            onNextModal(answerRight);
+            qobject_cast<Form2 *>(options)->cmdNAS[1]->click();
+        });
+        QTest::mouseClick(g.window->cmdTOP[1], Qt::LeftButton);
+        QCOMPARE(asked, 2);
+        Form1 *rebuilt = g.program.form1();
+        QVERIFY(rebuilt && rebuilt != g.window);
+        QVERIFY(rebuilt->isVisible());
+        QVERIFY(rebuilt->Timer1->isActive());
     }
 
     void noRiddleAtStartWithTheSwitchOffOrTheFileMissing() {
