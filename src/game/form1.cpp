@@ -21,6 +21,7 @@
 #include "ui/backcolor.h"
 #include "ui/clicklabel.h"
 #include "ui/fittext.h"
+#include "ui/labelstyle.h"
 #include "ui/localenumber.h"
 #include "ui/messagebox.h"
 #include "ui/picturecache.h"
@@ -77,13 +78,7 @@ QLabel *endLabel(QWidget *parent, const QRect &geometry, const QColor &text, int
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
-    QFont font = label->font();
-    font.setBold(true);
-    font.setPixelSize(pixelSize);
-    label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, text);
-    label->setPalette(pal);
+    setTextLook(label, pixelSize, true, text);
     return label;
 }
 
@@ -105,13 +100,7 @@ Form1::Form1(Program &program) : m_program(program) {
     lblTime = new QLabel(QStringLiteral("Time"), this);
     lblTime->setGeometry(Layout::TimeLabel);
     lblTime->setAlignment(Qt::AlignCenter);
-    QFont timeFont = lblTime->font();
-    timeFont.setBold(true);
-    timeFont.setPixelSize(18);
-    lblTime->setFont(timeFont);
-    QPalette timePal = lblTime->palette();
-    timePal.setColor(QPalette::WindowText, Qt::white);
-    lblTime->setPalette(timePal);
+    setTextLook(lblTime, 18, true, Qt::white);
 
     // Both timers are inactive until their intervals are set.
     Timer1 = new QTimer(this);
@@ -158,10 +147,7 @@ void Form1::buildBottomLabels() {
 
     lblWeb[3] = makeLabel(QStringLiteral("Homepage"), Layout::HomePageLabel);
     lblWeb[3]->setObjectName(QStringLiteral("lblWeb(3)"));
-    QFont homeFont = lblWeb[3]->font();
-    homeFont.setBold(true);
-    homeFont.setPixelSize(11);
-    lblWeb[3]->setFont(homeFont);
+    setTextLook(lblWeb[3], 11, true);
     lblWeb[3]->setCursor(handCursor());
     lblWeb[3]->onClick = [this] { webLinkClicked(); };
 
@@ -184,15 +170,7 @@ void Form1::buildWebLabels() {
         auto *label = new ClickLabel(QString::fromLatin1(AppTitle), this);
         label->setGeometry(geometry);
         label->setObjectName(QStringLiteral("lblWeb(%1)").arg(index));
-        QFont font = label->font();
-        font.setBold(true);
-        font.setPixelSize(13);
-        label->setFont(font);
-        if (text.isValid()) {
-            QPalette pal = label->palette();
-            pal.setColor(QPalette::WindowText, text);
-            label->setPalette(pal);
-        }
+        setTextLook(label, 13, true, text);
         label->onClick = [this] { webLinkClicked(); };
         lblWeb[index] = label;
         return label;

@@ -5,6 +5,7 @@
 #include "riddles/riddlefile.h"
 #include "ui/clicklabel.h"
 #include "ui/fittext.h"
+#include "ui/labelstyle.h"
 #include "ui/picturepart.h"
 #include "ui/pointers.h"
 #include "ui/programstate.h"
@@ -61,13 +62,7 @@ QLabel *textLabel(QWidget *parent, const QRect &geometry, const QColor &colour, 
     label->setAlignment(RiddleAlignment);
     // The window under the labels takes their presses: it is dragged from them.
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QFont font = label->font();
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
+    setTextLook(label, pixelSize, bold, colour);
     return label;
 }
 
