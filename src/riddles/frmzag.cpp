@@ -72,7 +72,6 @@ FrmZAG::FrmZAG(Program &program) : m_program(program) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Чьи это слова? Загадка:"));
     setFixedSize(ClientWidth, ClientHeight);
-    setModal(true);
     m_background = QPixmap(QStringLiteral(":/riddles/frame.png"));
 
     // The one-line captions keep to their labels even where the screen's font runs wider.

@@ -17,7 +17,7 @@ constexpr int MaxPointerSide = 256;
 } // namespace
 
 QCursor handCursor() {
-    static const QPixmap hand(QStringLiteral(":/ui/hand.png"));
+    const QPixmap hand(QStringLiteral(":/ui/hand.png"));
     if (hand.isNull())
         return QCursor(Qt::PointingHandCursor);
     return QCursor(hand, HandHotSpot.x(), HandHotSpot.y());
