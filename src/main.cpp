@@ -1,23 +1,72 @@
-// Starts Kestrova: the shared values and services, then the main window.
+// Starts Kestrova: the command line, the folders, the shared values and services, then the main
+// window.
 #include "game/program.h"
 #include "ui/apppaths.h"
+#include "ui/commandline.h"
+#include "ui/gamefolders.h"
 #include "ui/picturecache.h"
 #include "ui/programstate.h"
 #include "ui/randomsource.h"
 #include "ui/soundplayer.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QStandardPaths>
+#include <cstdio>
+
+namespace {
+const QString Version =
+    QStringLiteral("%1.%2").arg(KESTROVA_VERSION_MAJOR).arg(KESTROVA_VERSION_MINOR);
+
+// Prints what the command line asks for; true when the program is to end there.
+bool answered(const CommandLine &command) {
+    if (command.action == CommandLine::Play)
+        return false;
+    std::FILE *out = command.action == CommandLine::Refuse ? stderr : stdout;
+    std::fputs(command.text.toLocal8Bit().constData(), out);
+    return true;
+}
+
+// The icon of the windows, in the sizes the desktop asks for (taskbar, window switcher).
+QIcon appIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/app/%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+QStringList argumentsOf(int argc, char *argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+} // namespace
 
 int main(int argc, char *argv[]) {
+    // Help and version need no screen: they are answered before the toolkit starts.
+    const CommandLine early = readCommandLine(argumentsOf(argc, argv), Version, false);
+    if (answered(early))
+        return exitStatus(early.action);
+
     QApplication app(argc, argv);
+    const CommandLine rest = readCommandLine(QApplication::arguments().mid(1), Version, true);
+    if (answered(rest))
+        return exitStatus(rest.action);
+
     QApplication::setApplicationName(QString::fromLatin1(AppTitle));
-    QApplication::setApplicationVersion(
-        QStringLiteral("%1.%2").arg(KESTROVA_VERSION_MAJOR).arg(KESTROVA_VERSION_MINOR));
+    QApplication::setApplicationVersion(Version);
+    QApplication::setDesktopFileName(QString::fromLatin1(AppId));
+    QApplication::setWindowIcon(appIcon());
     // The program ends when its main window closes, not when a rebuild replaces it.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    const GameFolders folders = locateGameFolders(
+        applicationFolder(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     ProgramState state;
-    state.appFolder = applicationFolder();
+    state.appFolder = folders.data;
+    state.WriteFolder = folders.written;
+    state.CannotSave = !folders.writable;
     ClockRandom random;
     SoundPlayer sound;
     PictureCache pictures;

@@ -11,3 +11,4 @@ here=$(dirname "$0")
 /usr/bin/python3 "$here/make_sounds.py" "$here/../data/sounds"
 /usr/bin/python3 "$here/make_icons.py" "$here/../src/records/icons"
 /usr/bin/python3 "$here/make_riddles.py" "$here/../data/zagadki" "$here/../src/riddles/design" "$here/../src/ui/design"
+/usr/bin/python3 "$here/make_app_icon.py" "$here/../packaging/icons"

@@ -437,7 +437,7 @@ void Form1::ProverkaRekorda() {
 }
 
 QString Form1::recordFilePath() const {
-    return ::recordFilePath(m_program.state.appFolder);
+    return ::recordFilePath(m_program.state.WriteFolder);
 }
 
 void Form1::EnsureRecordFile() {
@@ -469,6 +469,8 @@ void Form1::ZapisRecord() {
     record.setName = pictureSetCaption();
     record.kind = board.PlayerKind;
     record.date = recordDate(QDate::currentDate());
+    if (m_program.cannotSave(this))
+        return;
     const QString problem =
         storeRecord(recordFilePath(), record, placeholderDate(), state.Language == Lang::Russian);
     if (!problem.isEmpty())

@@ -5,6 +5,8 @@
 #include "i18n/languagetexts.h"
 #include "riddles/frmzag.h"
 #include "settings/form2.h"
+#include "ui/gamefolders.h"
+#include "ui/messagebox.h"
 #include "ui/programstate.h"
 #include "ui/soundsink.h"
 
@@ -31,6 +33,17 @@ Form1 *Program::form1() const {
 void Program::play(int slot) {
     if (slot >= 0 && slot < static_cast<int>(state.SoundFile.size()))
         sound.play(state.SoundFile[slot]);
+}
+
+bool Program::cannotSave(QWidget *parent) {
+    if (!state.CannotSave)
+        return false;
+    if (!state.CannotSaveTold) {
+        state.CannotSaveTold = true;
+        showMessage(parent, QString::fromLatin1(AppTitle),
+                    cannotSaveMessage(state.WriteFolder, state.Language == Lang::Russian));
+    }
+    return true;
 }
 
 Form2 &Program::form2() {

@@ -5,6 +5,7 @@
 #include <memory>
 
 class Form1;
+class QWidget;
 class Form2;
 class FrmZAG;
 class PictureCache;
@@ -13,6 +14,8 @@ class SoundSink;
 struct ProgramState;
 
 constexpr const char *AppTitle = "Kestrova";
+// The name of the desktop entry, the icon and the AppStream component.
+constexpr const char *AppId = "org.kestrova.Kestrova";
 
 class Program {
   public:
@@ -28,6 +31,9 @@ class Program {
 
     // Plays one slot of the sound table.
     void play(int slot);
+    // True when the folder of the written files cannot be written in this run; the first time,
+    // the player is told that nothing will be saved.
+    bool cannotSave(QWidget *parent);
 
     // The main window now on screen, or null once it has closed.
     Form1 *form1() const;

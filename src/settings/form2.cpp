@@ -160,7 +160,7 @@ void Form2::ChooseIni() {
     // Settings that could not be saved in this run stand in for the file.
     if (!state.UnsavedSettings.isEmpty()) {
         storeIniLines(state.IniValue, state.UnsavedSettings);
-    } else if (const auto lines = readSettingsLines(settingsFilePath(state.appFolder))) {
+    } else if (const auto lines = readSettingsLines(settingsFilePath(state.WriteFolder))) {
         storeIniLines(state.IniValue, *lines);
     }
 
@@ -278,8 +278,13 @@ void Form2::saveSettings() {
     ProgramState &state = m_program.state;
     const QStringList lines =
         settingsFileLines(state.IniValue, switchNumber(chkS), state.Language, switchNumber(chkZ));
+    QWidget *parent = isVisible() ? static_cast<QWidget *>(this) : m_program.form1();
+    if (m_program.cannotSave(parent)) {
+        state.UnsavedSettings = lines;
+        return;
+    }
     QString error;
-    if (writeTextFileAtomic(settingsFilePath(state.appFolder), lines, &error)) {
+    if (writeTextFileAtomic(settingsFilePath(state.WriteFolder), lines, &error)) {
         state.UnsavedSettings.clear();
         return;
     }
@@ -288,13 +293,13 @@ void Form2::saveSettings() {
     if (state.SettingsWarned)
         return;
     state.SettingsWarned = true;
-    showMessage(isVisible() ? static_cast<QWidget *>(this) : m_program.form1(),
-                QString::fromLatin1(AppTitle), settingsNotSavedMessage(error, state.Language == 0));
+    showMessage(parent, QString::fromLatin1(AppTitle),
+                settingsNotSavedMessage(error, state.Language == 0));
 }
 
 void Form2::eraseRecords() {
     const ProgramState &state = m_program.state;
-    const QString problem = eraseRecordFile(recordFilePath(state.appFolder), state.Language == 0);
+    const QString problem = eraseRecordFile(recordFilePath(state.WriteFolder), state.Language == 0);
     if (!problem.isEmpty())
         showMessage(m_program.form1(), QString::fromLatin1(AppTitle), problem);
 }

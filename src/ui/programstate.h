@@ -6,8 +6,15 @@
 #include <array>
 
 struct ProgramState {
-    // The folder of the program: every data file lives below it.
+    // The folder the game's data is read from: pictures, sounds, texts.
     QString appFolder;
+    // The folder of the files the game writes, "Kestrova.ini" and "record.txt": the same folder
+    // when the game runs from its own folder, the user's data folder when it is installed.
+    QString WriteFolder;
+    // Set when that folder cannot be written at all: nothing is saved in this run, and the
+    // player is told once, at the first save.
+    bool CannotSave = false;
+    bool CannotSaveTold = false;
 
     QString LineBreak;
     // The settings by their place in the settings file.

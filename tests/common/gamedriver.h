@@ -33,11 +33,14 @@ inline void writeSet(const QString &folder, int count, const QByteArray &name) {
 struct Game {
     // A game in `appFolder`; a picture set other than 0 is chosen through the settings file.
     // `draws` are the first random draws of the start-up, the rest come from a fixed seed.
-    explicit Game(const QString &appFolder, int set = 0, QVector<double> draws = {})
+    // The game writes its files into `writeFolder`, by default the application folder.
+    explicit Game(const QString &appFolder, int set = 0, QVector<double> draws = {},
+                  const QString &writeFolder = QString())
         : random(std::move(draws), 7), program(state, random, sound, pictures) {
         state.appFolder = appFolder;
+        state.WriteFolder = writeFolder.isEmpty() ? appFolder : writeFolder;
         if (set != 0) {
-            QFile ini(appFolder + "/Kestrova.ini");
+            QFile ini(state.WriteFolder + "/Kestrova.ini");
             if (ini.open(QIODevice::WriteOnly))
                 ini.write(QStringLiteral("optFon=0\r\noptP=%1\r\n").arg(set).toLatin1());
         }

@@ -1,11 +1,15 @@
-// Checks paths, text files, locale numbers and the random sources of the platform layer.
+// Checks paths, the folder layout, the command line, text files, locale numbers and the random
+// sources of the platform layer.
 #include "testfiles.h"
 #include "ui/apppaths.h"
+#include "ui/commandline.h"
+#include "ui/gamefolders.h"
 #include "ui/localenumber.h"
 #include "ui/randomsource.h"
 #include "ui/textfile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <climits>
@@ -37,6 +41,64 @@ class TestUiCore : public QObject {
         QFETCH(QString, relative);
         QFETCH(QString, expected);
         QCOMPARE(::appFile(folder, relative), expected);
+    }
+
+    void portableAndInstalledLayouts() {
+        QTemporaryDir root;
+        const QString bin = root.filePath("bin"), user = root.filePath("home/.local/Kestrova");
+        QVERIFY(QDir().mkpath(bin));
+
+        // Beside the program: data and written files in the program's folder, the user's folder
+        // is not even created.
+        GameFolders portable = locateGameFolders(bin, user);
+        QVERIFY(!portable.installed && portable.writable);
+        QCOMPARE(portable.data, bin);
+        QCOMPARE(portable.written, bin);
+        QVERIFY(!QFileInfo::exists(user));
+
+        // <prefix>/bin beside <prefix>/share/kestrova: installed, the user's folder is created.
+        QVERIFY(QDir().mkpath(root.filePath("share/kestrova")));
+        GameFolders installed = locateGameFolders(bin, user);
+        QVERIFY(installed.installed && installed.writable);
+        QCOMPARE(installed.data, root.filePath("share/kestrova"));
+        QCOMPARE(installed.written, user);
+        QVERIFY(QFileInfo(user).isDir());
+        QCOMPARE(locateGameFolders(bin + "/", user).data, root.filePath("share/kestrova"));
+
+        // No user folder, or one that cannot be created (a file stands in its way): nothing
+        // can be saved, the data is still found.
+        QVERIFY(!writeFile(root, "home/blocked", "x").isEmpty());
+        for (const QString &bad : {QString(), root.filePath("home/blocked/Kestrova")}) {
+            const GameFolders broken = locateGameFolders(bin, bad);
+            QVERIFY(broken.installed && !broken.writable);
+            QCOMPARE(broken.data, root.filePath("share/kestrova"));
+        }
+        // A share/kestrova that is a file does not make an installed game.
+        QTemporaryDir other;
+        QVERIFY(QDir().mkpath(other.filePath("bin")) && QDir().mkpath(other.filePath("share")));
+        QVERIFY(!writeFile(other, "share/kestrova", "x").isEmpty());
+        QVERIFY(!locateGameFolders(other.filePath("bin"), user).installed);
+    }
+
+    void commandLine() {
+        const auto action = [](const QStringList &args, bool strict) {
+            return readCommandLine(args, "2.5", strict).action;
+        };
+        QCOMPARE(readCommandLine({"--version"}, "2.5", false).text, QString("Kestrova 2.5\n"));
+        QVERIFY(readCommandLine({"-h"}, "2.5", false).text.startsWith("Usage: kestrova"));
+        QCOMPARE(action({}, true), CommandLine::Play);
+        QCOMPARE(action({"-v"}, true), CommandLine::ShowVersion);
+        // Help wins over version, wherever they stand, and over an unknown argument.
+        QCOMPARE(action({"--version", "--help"}, true), CommandLine::ShowHelp);
+        QCOMPARE(action({"-platform", "xcb", "--version"}, false), CommandLine::ShowVersion);
+        // Before the toolkit has taken its own arguments, unknown ones wait; after, they are
+        // refused with a non-zero status.
+        QCOMPARE(action({"-platform", "xcb"}, false), CommandLine::Play);
+        const CommandLine refused = readCommandLine({"--fullscreen"}, "2.5", true);
+        QCOMPARE(refused.action, CommandLine::Refuse);
+        QVERIFY(refused.text.contains("'--fullscreen'"));
+        QCOMPARE(exitStatus(CommandLine::Refuse), 2);
+        QCOMPARE(exitStatus(CommandLine::ShowHelp), 0);
     }
 
     void readTextLines_data() {

@@ -1,0 +1,46 @@
+// Where the game reads its data and where it writes its files.
+#include "ui/gamefolders.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#ifndef KESTROVA_INSTALLED_DATA
+#define KESTROVA_INSTALLED_DATA "../share/kestrova"
+#endif
+
+QString installedDataFolder(const QString &programFolder) {
+    return QDir::cleanPath(QDir(programFolder).filePath(QStringLiteral(KESTROVA_INSTALLED_DATA)));
+}
+
+GameFolders locateGameFolders(const QString &programFolder, const QString &userDataFolder) {
+    GameFolders folders;
+    const QString installedData = installedDataFolder(programFolder);
+    if (!QFileInfo(installedData).isDir()) {
+        // Portable: everything beside the program. A folder that cannot be written is reported
+        // when a file is saved, as it always was.
+        folders.data = programFolder;
+        folders.written = programFolder;
+        return folders;
+    }
+    folders.installed = true;
+    folders.data = installedData;
+    folders.written = userDataFolder;
+    if (userDataFolder.isEmpty() || !QDir().mkpath(userDataFolder)) {
+        folders.writable = false;
+        return folders;
+    }
+    const QFileInfo user(userDataFolder);
+    folders.writable = user.isDir() && user.isWritable();
+    return folders;
+}
+
+QString cannotSaveMessage(const QString &folder, bool russian) {
+    const QString path = folder.isEmpty() ? QStringLiteral("?") : QDir::toNativeSeparators(folder);
+    if (russian)
+        return QStringLiteral("Нельзя записать в папку\n%1\nРекорды и настройки этой игры не "
+                              "сохранятся.")
+            .arg(path);
+    return QStringLiteral("The folder\n%1\ncannot be written. Records and settings of this game "
+                          "will not be saved.")
+        .arg(path);
+}

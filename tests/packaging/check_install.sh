@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Installs the built game into a temporary prefix, runs it from there with a fresh home, and builds
+# the Debian package: what a desktop and a packager rely on.
+# Usage: check_install.sh BUILD_DIR APP_ID VERSION
+set -euo pipefail
+build=$1 id=$2 version=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+p=$work/prefix
+cmake --install "$build" --prefix "$p" >/dev/null
+[ -x "$p/bin/kestrova" ] || fail "no bin/kestrova"
+for f in img0/0.gif img6/setname.txt back/back0.jpg sounds/click1.wav help.txt help-e.txt \
+    zagadki/zagi.txt web/index-e.htm; do
+    [ -f "$p/share/kestrova/$f" ] || fail "no share/kestrova/$f"
+done
+for f in record.txt Kestrova.ini; do
+    [ ! -e "$p/share/kestrova/$f" ] || fail "$f is shipped; the game writes it"
+done
+for size in 16 24 32 48 64 128 256; do
+    [ -f "$p/share/icons/hicolor/${size}x$size/apps/$id.png" ] || fail "no ${size}px icon"
+done
+desktop-file-validate "$p/share/applications/$id.desktop"
+appstreamcli validate --no-net "$p/share/metainfo/$id.metainfo.xml" >/dev/null
+grep -q "^Icon=$id$" "$p/share/applications/$id.desktop" || fail "desktop entry names another icon"
+newest=$(grep -o '<release version="[^"]*"' "$p/share/metainfo/$id.metainfo.xml" | head -1)
+[ "$newest" = "<release version=\"$version\"" ] || fail "newest release is $newest, not $version"
+
+# Help and version need no screen.
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$p/bin/kestrova" --version)
+[ "$out" = "Kestrova $version" ] || fail "--version printed '$out'"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$p/bin/kestrova" --help |
+    grep -q '^Usage: kestrova' || fail "--help"
+status=0
+QT_QPA_PLATFORM=offscreen "$p/bin/kestrova" --no-such-option 2>"$work/err" || status=$?
+[ $status -eq 2 ] && grep -q "no-such-option" "$work/err" || fail "unknown option: status $status"
+
+# Started from the prefix with a fresh home: the user's data folder is made there, and nothing
+# is written into the prefix.
+touch "$work/before"
+sleep 1
+status=0
+HOME=$work/home QT_QPA_PLATFORM=offscreen timeout 3 env -u XDG_DATA_HOME "$p/bin/kestrova" || status=$?
+[ $status -eq 124 ] || fail "the installed game ended with status $status instead of running"
+[ -d "$work/home/.local/share/Kestrova" ] || fail "no user data folder"
+[ -z "$(find "$p" -newer "$work/before")" ] || fail "the prefix changed: $(find "$p" -newer "$work/before")"
+
+# The Debian package: the same tree below /usr, with the libraries' packages as dependencies.
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/pkg" >/dev/null
+deb=$(ls "$work"/pkg/kestrova_"$version"*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+for lib in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6; do
+    grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
+done
+files=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for f in ./usr/bin/kestrova "./usr/share/applications/$id.desktop" \
+    "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/kestrova/img0/0.gif \
+    "./usr/share/icons/hicolor/48x48/apps/$id.png"; do
+    grep -qx "$f" <<<"$files" || fail "the package lacks $f"
+done
+outside=$(grep -v '^\./usr/' <<<"$files" | grep -vx '\./' || true)
+[ -z "$outside" ] || fail "the package installs outside /usr: $outside"
+echo "installed tree, program and package: fine"
