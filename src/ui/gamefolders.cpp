@@ -8,9 +8,12 @@
 #define KESTROVA_INSTALLED_DATA "../share/kestrova"
 #endif
 
+namespace {
+// The data folder of an installed game, relative to the program's folder.
 QString installedDataFolder(const QString &programFolder) {
     return QDir::cleanPath(QDir(programFolder).filePath(QStringLiteral(KESTROVA_INSTALLED_DATA)));
 }
+} // namespace
 
 GameFolders locateGameFolders(const QString &programFolder, const QString &userDataFolder) {
     GameFolders folders;

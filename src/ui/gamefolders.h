@@ -18,9 +18,6 @@ struct GameFolders {
     bool writable = true;
 };
 
-// The data folder of an installed game, relative to the program's folder.
-QString installedDataFolder(const QString &programFolder);
-
 // Chooses the layout for a program in `programFolder`. `userDataFolder` is the user's data folder
 // for this game (empty when the system names none); it is created when the game is installed.
 GameFolders locateGameFolders(const QString &programFolder, const QString &userDataFolder);
