@@ -10,6 +10,7 @@
 #include "ui/soundplayer.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QStandardPaths>
 #include <cstdio>
@@ -27,11 +28,12 @@ bool answered(const CommandLine &command) {
     return true;
 }
 
-// The icon of the windows, in the sizes the desktop asks for (taskbar, window switcher).
+// The icon of the windows, in every size built in, for the taskbar and the window switcher.
 QIcon appIcon() {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/app/%1.png").arg(size), QSize(size, size));
+    const QDir sizes(QStringLiteral(":/app"));
+    for (const QString &name : sizes.entryList(QDir::Files))
+        icon.addFile(sizes.filePath(name));
     return icon;
 }
 
@@ -56,7 +58,7 @@ int main(int argc, char *argv[]) {
 
     QApplication::setApplicationName(QString::fromLatin1(AppTitle));
     QApplication::setApplicationVersion(Version);
-    QApplication::setDesktopFileName(QString::fromLatin1(AppId));
+    QApplication::setDesktopFileName(QStringLiteral(KESTROVA_APP_ID));
     QApplication::setWindowIcon(appIcon());
     // The program ends when its main window closes, not when a rebuild replaces it.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -462,6 +462,8 @@ void Form1::ZapisRecord() {
         state.PlayerName = state.UnknownName;
     if (board.PlayerKind == Board::KindNone)
         board.PlayerKind = KindNotChosen;
+    if (m_program.cannotSave(this))
+        return;
 
     NewRecord record;
     record.time = lblTime->text();
@@ -469,8 +471,6 @@ void Form1::ZapisRecord() {
     record.setName = pictureSetCaption();
     record.kind = board.PlayerKind;
     record.date = recordDate(QDate::currentDate());
-    if (m_program.cannotSave(this))
-        return;
     const QString problem =
         storeRecord(recordFilePath(), record, placeholderDate(), state.Language == Lang::Russian);
     if (!problem.isEmpty())

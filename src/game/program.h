@@ -5,17 +5,15 @@
 #include <memory>
 
 class Form1;
-class QWidget;
 class Form2;
 class FrmZAG;
+class QWidget;
 class PictureCache;
 class RandomSource;
 class SoundSink;
 struct ProgramState;
 
 constexpr const char *AppTitle = "Kestrova";
-// The name of the desktop entry, the icon and the AppStream component.
-constexpr const char *AppId = "org.kestrova.Kestrova";
 
 class Program {
   public:
