@@ -17,7 +17,8 @@ struct Modal {
 
 // Runs `action` on the next modal window as soon as it is open.
 inline void onNextModal(std::function<void(QWidget *)> action) {
-    auto *timer = new QTimer;
+    // Owned by the application, so a watcher whose window never came is still deleted.
+    auto *timer = new QTimer(qApp);
     QObject::connect(timer, &QTimer::timeout, [timer, action] {
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal)
