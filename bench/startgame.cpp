@@ -1,0 +1,24 @@
+// The game's start-up is over when the main window is painted with every card laid out and dealt.
+#include "startprobe.h"
+
+#include "game/cardwidget.h"
+#include "game/form1.h"
+
+#include <QString>
+
+StartWindow startWindowState(QWidget *window, QString *why) {
+    auto *form = qobject_cast<Form1 *>(window);
+    if (!form)
+        return StartWindow::Other;
+    for (int k = 0; k < CardCount; ++k) {
+        if (!form->Foto[k] || !form->Foto[k]->isVisible()) {
+            *why = QStringLiteral("card %1 is not on the window").arg(k);
+            return StartWindow::Wrong;
+        }
+        if (form->board.CardPic[k].isEmpty()) {
+            *why = QStringLiteral("card %1 is not dealt").arg(k);
+            return StartWindow::Wrong;
+        }
+    }
+    return StartWindow::Ready;
+}

@@ -1,0 +1,16 @@
+// A probe linked into a start-up benchmark program: when the program's window has been painted
+// for the first time, it prints the time (CLOCK_MONOTONIC) and the resident memory, then ends the
+// process at once.
+#pragma once
+
+class QString;
+class QWidget;
+
+enum class StartWindow {
+    Other, // not the window the measurement waits for
+    Wrong, // the awaited window, but not in the state it should be shown in: the run fails
+    Ready, // the awaited window, ready
+};
+
+// Judges a top-level widget that is about to be painted; each program defines its own.
+StartWindow startWindowState(QWidget *window, QString *why);
