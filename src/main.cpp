@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QStandardPaths>
 #include <cstdio>
@@ -31,9 +32,13 @@ bool answered(const CommandLine &command) {
 // The icon of the windows, in every size built in, for the taskbar and the window switcher.
 QIcon appIcon() {
     QIcon icon;
+    // The files are named by their size ("16.png"): given the size, nothing is decoded until
+    // the desktop asks for that size.
     const QDir sizes(QStringLiteral(":/app"));
-    for (const QString &name : sizes.entryList(QDir::Files))
-        icon.addFile(sizes.filePath(name));
+    for (const QString &name : sizes.entryList(QDir::Files)) {
+        const int side = QFileInfo(name).baseName().toInt();
+        icon.addFile(sizes.filePath(name), QSize(side, side));
+    }
     return icon;
 }
 

@@ -12,6 +12,9 @@ clock is white text straight on the picture, so every top band is dark.
 The options window shows each picture as a tiny strip cut from its middle,
 which is why each one has its own overall hue.
 
+Each picture is also painted at twice the size, backN@2x.jpg (1282 x 850),
+for high-DPI screens.
+
 The random generators have fixed seeds, so running the script again
 writes the same bytes.
 
@@ -26,7 +29,9 @@ import sys
 from PIL import Image, ImageDraw, ImageFilter
 
 W, H = 641, 425          # the main window's client area
-SS = 2                   # drawn at twice the size, then scaled down smoothly
+SUPERSAMPLE = 2          # drawn at twice the size, then scaled down smoothly
+SS = SUPERSAMPLE         # canvas pixels per window pixel of the picture being painted
+SCALES = (1, 2)          # "backN.jpg" and, for high-DPI screens, "backN@2x.jpg"
 JPEG_QUALITY = 88
 
 # The card colour of each set, for reference when picking tones.
@@ -364,9 +369,20 @@ def hills(rng):
 PAINTERS = [sky, dunes, evening, lilac, meadow, sea, hills]
 
 
-def paint(n):
-    img = PAINTERS[n](random.Random(1000 + n))
-    return img.convert("RGB").resize((W, H), Image.LANCZOS)
+def paint(n, scale=1):
+    """Background n at scale times the window's size.
+
+    Every painter measures in window pixels through s(), so a larger canvas
+    draws the same picture in finer detail; the random choices do not depend
+    on the canvas, so both sizes show the same clouds, stars and bubbles.
+    """
+    global SS
+    SS = SUPERSAMPLE * scale
+    try:
+        img = PAINTERS[n](random.Random(1000 + n))
+    finally:
+        SS = SUPERSAMPLE
+    return img.convert("RGB").resize((W * scale, H * scale), Image.LANCZOS)
 
 
 def main():
@@ -374,9 +390,10 @@ def main():
         os.path.dirname(os.path.abspath(__file__)), "..", "data", "back")
     os.makedirs(out, exist_ok=True)
     for n in range(len(PAINTERS)):
-        path = os.path.join(out, "back%d.jpg" % n)
-        paint(n).save(path, "JPEG", quality=JPEG_QUALITY, optimize=True)
-        print(path, os.path.getsize(path))
+        for scale in SCALES:
+            path = os.path.join(out, "back%d%s.jpg" % (n, "" if scale == 1 else "@%dx" % scale))
+            paint(n, scale).save(path, "JPEG", quality=JPEG_QUALITY, optimize=True)
+            print(path, os.path.getsize(path))
 
 
 if __name__ == "__main__":

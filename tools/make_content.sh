@@ -2,7 +2,8 @@
 # Regenerate the card pictures (data/img0..img6), the main window's
 # backgrounds (data/back), the sounds (data/sounds), the records view's
 # icons (src/records/icons) and the riddles (data/zagadki, with the riddles
-# window's picture and the hand pointer).
+# window's picture and the hand pointer), each picture also at twice the size
+# ("@2x") for high-DPI screens.
 # Pass --sheet FILE.png to also get a contact sheet of all pictures.
 set -e
 here=$(dirname "$0")

@@ -1,13 +1,14 @@
 #!/usr/bin/python3
 """Draw the records view's small icons into src/records/icons.
 
-Eight 16 x 16 RGBA PNG files with a transparent background, 1.png .. 8.png:
+Eight 16 x 16 RGBA PNG files with a transparent background, 1.png .. 8.png,
+and the same icons at 32 x 32 for high-DPI screens, 1@2x.png .. 8@2x.png:
 
     1 child's face   2 clock          3 picture with a pencil   4 boy's face
     5 girl's face    6 crystal ball   7 dog                     8 calendar page
 
 Each icon is an emoji rendered big, cropped to its ink and fitted into the
-16 x 16 square, keeping its shape and centred.  Icon 3 is made of two emoji:
+square, keeping its shape and centred.  Icon 3 is made of two emoji:
 a framed picture with a pencil drawing on it at the lower right.
 
 The output is deterministic: running the script again produces the same bytes.
@@ -23,6 +24,7 @@ from PIL import Image, ImageDraw, ImageFilter, ImageFont
 from make_pictures import split_sheet_arg
 
 SIZE = 16
+SCALES = (1, 2)           # "N.png" and "N@2x.png"
 EMOJI_FONT = "/usr/share/fonts/truetype/noto/NotoColorEmoji.ttf"
 
 BABY = "\U0001F476"       # Noto's "child" looks just like its boy at 16 px
@@ -79,13 +81,13 @@ def picture_with_pencil(font):
     return canvas.crop(canvas.getbbox())
 
 
-def fit(im):
-    """Scale to fit the icon square, keeping the shape, and centre it."""
-    scale = SIZE / max(im.size)
+def fit(im, side):
+    """Scale to fit a square of side pixels, keeping the shape, and centre it."""
+    scale = side / max(im.size)
     size = (max(1, round(im.width * scale)), max(1, round(im.height * scale)))
     small = im.resize(size, Image.LANCZOS)
-    icon = Image.new("RGBA", (SIZE, SIZE), (0, 0, 0, 0))
-    icon.alpha_composite(small, ((SIZE - size[0]) // 2, (SIZE - size[1]) // 2))
+    icon = Image.new("RGBA", (side, side), (0, 0, 0, 0))
+    icon.alpha_composite(small, ((side - size[0]) // 2, (side - size[1]) // 2))
     return icon
 
 
@@ -113,25 +115,30 @@ def main():
     out = args[0] if args else os.path.join(here, "..", "src", "records", "icons")
 
     font = ImageFont.truetype(EMOJI_FONT, 109)   # bitmap font: 109 px only
-    icons = [
-        fit(glyph(BABY, font)),
-        fit(glyph(CLOCK, font)),
-        fit(picture_with_pencil(font)),
-        fit(glyph(BOY, font)),
-        fit(glyph(GIRL, font)),
-        fit(glyph(CRYSTAL_BALL, font)),
-        fit(glyph(DOG, font)),
-        fit(glyph(CALENDAR, font)),
+    pictures = [
+        glyph(BABY, font),
+        glyph(CLOCK, font),
+        picture_with_pencil(font),
+        glyph(BOY, font),
+        glyph(GIRL, font),
+        glyph(CRYSTAL_BALL, font),
+        glyph(DOG, font),
+        glyph(CALENDAR, font),
     ]
 
     os.makedirs(out, exist_ok=True)
-    for n, icon in enumerate(icons, start=1):
-        assert icon.size == (SIZE, SIZE) and icon.mode == "RGBA"
-        # no text chunks, no time stamp: the same icon gives the same bytes
-        icon.save(os.path.join(out, "%d.png" % n), format="PNG", optimize=False)
+    for scale in SCALES:
+        side = SIZE * scale
+        suffix = "" if scale == 1 else "@%dx" % scale
+        for n, picture in enumerate(pictures, start=1):
+            assert max(picture.size) > side, "icon %d would be enlarged" % n
+            icon = fit(picture, side)
+            assert icon.size == (side, side) and icon.mode == "RGBA"
+            # no text chunks, no time stamp: the same icon gives the same bytes
+            icon.save(os.path.join(out, "%d%s.png" % (n, suffix)), format="PNG", optimize=False)
 
     if sheet:
-        contact_sheet(out, len(icons), sheet)
+        contact_sheet(out, len(pictures), sheet)
 
 
 if __name__ == "__main__":

@@ -5,7 +5,9 @@ Sets 0-4 hold twelve emoji pictures each (picture mode).
 Sets 5 and 6 hold 24 pictures each (number-pair mode): picture n and
 picture n+12 belong together.
 
-Every card is a 90 x 80 GIF on a pale rounded tile.  The output is
+Every card is a 90 x 80 GIF on a pale rounded tile, and the same card drawn
+at twice the size, 180 x 160, is "N@2x.gif" beside it for high-DPI screens.
+"names.txt" names each picture in Russian and English.  The output is
 deterministic: running the script again produces the same bytes.
 
 Usage: /usr/bin/python3 tools/make_pictures.py [data-dir] [--sheet out.png]
@@ -25,73 +27,73 @@ BOLD_FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
 # A plain bar "I" looks just like "l"; the mono face gives "I" its crossbars.
 SERIF_I_FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf"
 
-# (folder, display name, tile colour, border colour, pictures)
+# (folder, display name, tile colour, border colour, pictures as (emoji, Russian, English))
 EMOJI_SETS = [
     ("img0", "Animals", (255, 246, 214), (236, 205, 140),
-     ["\U0001F436",   # dog
-      "\U0001F431",   # cat
-      "\U0001F437",   # pig
-      "\U0001F438",   # frog
-      "\U0001F981",   # lion
-      "\U0001F418",   # elephant
-      "\U0001F427",   # penguin
-      "\U0001F430",   # rabbit
-      "\U0001F425",   # chick
-      "\U0001F992",   # giraffe
-      "\U0001F41E",   # ladybird
-      "\U0001F993"]),  # zebra
+     [("\U0001F436", "собака", "dog"),
+      ("\U0001F431", "кошка", "cat"),
+      ("\U0001F437", "свинья", "pig"),
+      ("\U0001F438", "лягушка", "frog"),
+      ("\U0001F981", "лев", "lion"),
+      ("\U0001F418", "слон", "elephant"),
+      ("\U0001F427", "пингвин", "penguin"),
+      ("\U0001F430", "кролик", "rabbit"),
+      ("\U0001F425", "цыплёнок", "chick"),
+      ("\U0001F992", "жираф", "giraffe"),
+      ("\U0001F41E", "божья коровка", "ladybird"),
+      ("\U0001F993", "зебра", "zebra")]),
     ("img1", "Food", (236, 250, 222), (170, 214, 140),
-     ["\U0001F34E",   # apple
-      "\U0001F34C",   # banana
-      "\U0001F347",   # grapes
-      "\U0001F353",   # strawberry
-      "\U0001F349",   # watermelon
-      "\U0001F34D",   # pineapple
-      "\U0001F955",   # carrot
-      "\U0001F966",   # broccoli
-      "\U0001F350",   # pear
-      "\U0001F352",   # cherries
-      "\U0001F33D",   # sweetcorn
-      "\U0001F34A"]),  # orange
+     [("\U0001F34E", "яблоко", "apple"),
+      ("\U0001F34C", "банан", "banana"),
+      ("\U0001F347", "виноград", "grapes"),
+      ("\U0001F353", "клубника", "strawberry"),
+      ("\U0001F349", "арбуз", "watermelon"),
+      ("\U0001F34D", "ананас", "pineapple"),
+      ("\U0001F955", "морковка", "carrot"),
+      ("\U0001F966", "брокколи", "broccoli"),
+      ("\U0001F350", "груша", "pear"),
+      ("\U0001F352", "вишня", "cherries"),
+      ("\U0001F33D", "кукуруза", "sweetcorn"),
+      ("\U0001F34A", "апельсин", "orange")]),
     ("img2", "Toys", (255, 236, 244), (236, 170, 200),
-     ["\U0001F9F8",   # teddy bear
-      "\u26BD",       # football
-      "\U0001FA81",   # kite
-      "\U0001F388",   # balloon
-      "\U0001F9E9",   # jigsaw piece
-      "\U0001F3B2",   # dice
-      "\U0001F916",   # robot
-      "\U0001F941",   # drum
-      "\U0001FA86",   # nesting dolls
-      "\U0001F6F9",   # skateboard
-      "\U0001F58D",   # crayon
-      "\U0001F3BA"]),  # trumpet
+     [("\U0001F9F8", "плюшевый мишка", "teddy bear"),
+      ("\u26BD", "футбольный мяч", "football"),
+      ("\U0001FA81", "воздушный змей", "kite"),
+      ("\U0001F388", "воздушный шарик", "balloon"),
+      ("\U0001F9E9", "пазл", "jigsaw piece"),
+      ("\U0001F3B2", "игральный кубик", "dice"),
+      ("\U0001F916", "робот", "robot"),
+      ("\U0001F941", "барабан", "drum"),
+      ("\U0001FA86", "матрёшка", "nesting doll"),
+      ("\U0001F6F9", "скейтборд", "skateboard"),
+      ("\U0001F58D", "мелок", "crayon"),
+      ("\U0001F3BA", "труба", "trumpet")]),
     ("img3", "Transport", (232, 244, 255), (150, 190, 232),
-     ["\U0001F692",   # fire engine
-      "\U0001F699",   # blue car
-      "\U0001F68C",   # bus
-      "\U0001F682",   # steam train
-      "\u2708",       # aeroplane
-      "\U0001F681",   # helicopter
-      "\U0001F680",   # rocket
-      "\U0001F6B2",   # bicycle
-      "\u26F5",       # sailing boat
-      "\U0001F69C",   # tractor
-      "\U0001F6A2",   # ship
-      "\U0001F691"]),  # ambulance
+     [("\U0001F692", "пожарная машина", "fire engine"),
+      ("\U0001F699", "машина", "car"),
+      ("\U0001F68C", "автобус", "bus"),
+      ("\U0001F682", "паровоз", "steam train"),
+      ("\u2708", "самолёт", "aeroplane"),
+      ("\U0001F681", "вертолёт", "helicopter"),
+      ("\U0001F680", "ракета", "rocket"),
+      ("\U0001F6B2", "велосипед", "bicycle"),
+      ("\u26F5", "парусник", "sailing boat"),
+      ("\U0001F69C", "трактор", "tractor"),
+      ("\U0001F6A2", "корабль", "ship"),
+      ("\U0001F691", "скорая помощь", "ambulance")]),
     ("img4", "Sea life", (226, 250, 250), (130, 206, 210),
-     ["\U0001F420",   # tropical fish
-      "\U0001F421",   # blowfish
-      "\U0001F419",   # octopus
-      "\U0001F980",   # crab
-      "\U0001F433",   # whale
-      "\U0001F988",   # shark
-      "\U0001F422",   # turtle
-      "\U0001F41A",   # shell
-      "\U0001FABC",   # jellyfish
-      "\U0001F9AD",   # seal
-      "\U0001F41F",   # fish
-      "\U0001F990"]),  # shrimp
+     [("\U0001F420", "тропическая рыбка", "tropical fish"),
+      ("\U0001F421", "рыба-ёж", "blowfish"),
+      ("\U0001F419", "осьминог", "octopus"),
+      ("\U0001F980", "краб", "crab"),
+      ("\U0001F433", "кит", "whale"),
+      ("\U0001F988", "акула", "shark"),
+      ("\U0001F422", "черепаха", "turtle"),
+      ("\U0001F41A", "ракушка", "shell"),
+      ("\U0001FABC", "медуза", "jellyfish"),
+      ("\U0001F9AD", "тюлень", "seal"),
+      ("\U0001F41F", "рыбка", "fish"),
+      ("\U0001F990", "креветка", "shrimp")]),
 ]
 
 LETTER_SET = ("img5", "Aa Bb Cc", (255, 250, 228), (232, 206, 130))
@@ -121,66 +123,86 @@ DOT_ROWS = {
 }
 
 
-def tile(bg, border):
+# What the cards of sets 5 and 6 are called, as a child would hear them read out.
+DOT_COUNTS = [("одна точка", "one dot"), ("две точки", "two dots"),
+              ("три точки", "three dots"), ("четыре точки", "four dots"),
+              ("пять точек", "five dots"), ("шесть точек", "six dots"),
+              ("семь точек", "seven dots"), ("восемь точек", "eight dots"),
+              ("девять точек", "nine dots"), ("десять точек", "ten dots"),
+              ("одиннадцать точек", "eleven dots"), ("двенадцать точек", "twelve dots")]
+
+LETTERS = "ABCDEFGHIJKL"
+
+# Each card is also written at twice the size, "N@2x.gif", for high-DPI screens.
+SCALES = (1, 2)
+
+
+def tile(bg, border, scale):
     """A pale tile at supersampled size with a soft rounded border."""
-    im = Image.new("RGB", (W * SS, H * SS), bg)
+    k = SS * scale
+    im = Image.new("RGB", (W * k, H * k), bg)
     d = ImageDraw.Draw(im)
-    d.rounded_rectangle((2 * SS, 2 * SS, (W - 2) * SS - 1, (H - 2) * SS - 1),
-                        radius=10 * SS, outline=border, width=2 * SS)
+    d.rounded_rectangle((2 * k, 2 * k, (W - 2) * k - 1, (H - 2) * k - 1),
+                        radius=10 * k, outline=border, width=2 * k)
     return im
 
 
-def finish(im):
+def finish(im, scale):
     """Downscale a supersampled tile to card size."""
-    return im.resize((W, H), Image.LANCZOS)
+    return im.resize((W * scale, H * scale), Image.LANCZOS)
 
 
 def darker(c, f=0.55):
     return tuple(int(v * f) for v in c)
 
 
-def emoji_card(ch, bg, border, font):
+def emoji_card(ch, bg, border, font, scale):
     glyph = Image.new("RGBA", (160, 160), (0, 0, 0, 0))
     ImageDraw.Draw(glyph).text((10, 10), ch, font=font, embedded_color=True)
     bbox = glyph.getbbox()
     assert bbox, "emoji U+%04X did not render" % ord(ch[0])
     glyph = glyph.crop(bbox)
-    scale = EMOJI_BOX / max(glyph.size)
-    size = (max(1, round(glyph.width * scale)), max(1, round(glyph.height * scale)))
+    # The font has 109 px bitmaps only: at twice the size a small emoji is enlarged a little,
+    # never by much more than a tenth.
+    assert max(glyph.size) * 1.15 >= EMOJI_BOX * scale, "emoji U+%04X is too small" % ord(ch[0])
+    fit = EMOJI_BOX * scale / max(glyph.size)
+    size = (max(1, round(glyph.width * fit)), max(1, round(glyph.height * fit)))
     glyph = glyph.resize(size, Image.LANCZOS)
-    card = finish(tile(bg, border)).convert("RGBA")
-    card.alpha_composite(glyph, ((W - size[0]) // 2, (H - size[1]) // 2))
+    card = finish(tile(bg, border, scale), scale).convert("RGBA")
+    card.alpha_composite(glyph, ((W * scale - size[0]) // 2, (H * scale - size[1]) // 2))
     return card.convert("RGB")
 
 
-def text_card(text, colour, bg, border, size):
-    im = tile(bg, border)
+def text_card(text, colour, bg, border, size, scale):
+    k = SS * scale
+    im = tile(bg, border, scale)
     d = ImageDraw.Draw(im)
-    font = ImageFont.truetype(SERIF_I_FONT if text == "I" else BOLD_FONT, size * SS)
-    stroke = 2 * SS
+    font = ImageFont.truetype(SERIF_I_FONT if text == "I" else BOLD_FONT, size * k)
+    stroke = 2 * k
     # centre on the ink box, not on the font's line box
     l, t, r, b = d.textbbox((0, 0), text, font=font, stroke_width=stroke)
-    x = (W * SS - (r - l)) // 2 - l
-    y = (H * SS - (b - t)) // 2 - t
+    x = (W * k - (r - l)) // 2 - l
+    y = (H * k - (b - t)) // 2 - t
     # soft shadow, then the letter with a darker outline
-    d.text((x + 2 * SS, y + 2 * SS), text, font=font, fill=darker(bg, 0.82),
+    d.text((x + 2 * k, y + 2 * k), text, font=font, fill=darker(bg, 0.82),
            stroke_width=stroke, stroke_fill=darker(bg, 0.82))
     d.text((x, y), text, font=font, fill=colour,
            stroke_width=stroke, stroke_fill=darker(colour))
-    return finish(im)
+    return finish(im, scale)
 
 
-def dots_card(n, colour, bg, border):
-    im = tile(bg, border)
+def dots_card(n, colour, bg, border, scale):
+    k = SS * scale
+    im = tile(bg, border, scale)
     d = ImageDraw.Draw(im)
     rows = DOT_ROWS[n]
     # fewer dots are drawn bigger, so a lone dot still fills the card
     diam, step = {1: (32, 0), 2: (26, 36), 3: (20, 22), 4: (22, 30),
                   5: (20, 22), 6: (20, 27)}.get(n, (15, 19))
-    diam, step = diam * SS, step * SS
-    mx, my = W * SS / 2, H * SS / 2
+    diam, step = diam * k, step * k
+    mx, my = W * k / 2, H * k / 2
     if n == 3:        # diagonal, like a die
-        centres = [(mx + k * step, my + k * step) for k in (-1, 0, 1)]
+        centres = [(mx + i * step, my + i * step) for i in (-1, 0, 1)]
     elif n == 5:      # die face: four corners and the middle
         centres = [(mx + a * step, my + b * step)
                    for a, b in ((-1, -1), (1, -1), (0, 0), (-1, 1), (1, 1))]
@@ -189,39 +211,86 @@ def dots_card(n, colour, bg, border):
         cy0 = my - (len(rows) - 1) * step / 2
         for ri, count in enumerate(rows):
             cx0 = mx - (count - 1) * step / 2
-            centres += [(cx0 + k * step, cy0 + ri * step) for k in range(count)]
+            centres += [(cx0 + i * step, cy0 + ri * step) for i in range(count)]
     assert len(centres) == n
     r = diam / 2
     for cx, cy in centres:
         d.ellipse((cx - r, cy - r, cx + r, cy + r), fill=colour,
-                  outline=darker(colour), width=SS + SS // 2)
+                  outline=darker(colour), width=k + k // 2)
         # small highlight so the dots look like shiny buttons
         h = r * 0.35
         d.ellipse((cx - r * 0.45 - h / 2, cy - r * 0.45 - h / 2,
                    cx - r * 0.45 + h / 2, cy - r * 0.45 + h / 2),
                   fill=tuple(min(255, v + 110) for v in colour))
-    return finish(im)
+    return finish(im, scale)
 
 
-def to_gif(im, path):
+def draw_sets(emoji_font, scale):
+    """Every set's cards at the given scale: [(folder, display name, cards)]."""
+    all_sets = []
+    for folder, name, bg, border, pictures in EMOJI_SETS:
+        all_sets.append((folder, name, [emoji_card(ch, bg, border, emoji_font, scale)
+                                        for ch, _, _ in pictures]))
+
+    folder, name, bg, border = LETTER_SET
+    cards = [text_card(c, PAIR_COLOURS[i], bg, border, 66, scale) for i, c in enumerate(LETTERS)]
+    cards += [text_card(c.lower(), PAIR_COLOURS[i], bg, border, 66, scale)
+              for i, c in enumerate(LETTERS)]
+    all_sets.append((folder, name, cards))
+
+    folder, name, bg, border = NUMBER_SET
+    cards = [text_card(str(n), PAIR_COLOURS[n - 1], bg, border, 62 if n < 10 else 52, scale)
+             for n in range(1, 13)]
+    cards += [dots_card(n, PAIR_COLOURS[n - 1], bg, border, scale) for n in range(1, 13)]
+    all_sets.append((folder, name, cards))
+    return all_sets
+
+
+def picture_names():
+    """{folder: [(Russian, English)]}, picture n's names at index n."""
+    names = {folder: [(ru, en) for _, ru, en in pictures]
+             for folder, _, _, _, pictures in EMOJI_SETS}
+    names[LETTER_SET[0]] = ([("большая буква " + c, "capital letter " + c) for c in LETTERS] +
+                            [("маленькая буква " + c.lower(), "small letter " + c.lower())
+                             for c in LETTERS])
+    names[NUMBER_SET[0]] = ([("число %d" % n, "number %d" % n) for n in range(1, 13)] +
+                            DOT_COUNTS)
+    return names
+
+
+def names_bytes(folder, names):
+    """names.txt: "Russian|English" for each picture in order, UTF-8, CR LF."""
+    for ru, en in names:
+        for text in (ru, en):
+            assert text and text == text.strip() and not set(text) & set("|\r\n"), \
+                "%s: bad picture name %r" % (folder, text)
+    assert len(set(names)) == len(names), "%s: two pictures share a name" % folder
+    return "".join("%s|%s\r\n" % pair for pair in names).encode("utf-8")
+
+
+def to_gif(im, path, scale):
     """Adaptive palette, no dithering; written deterministically."""
-    assert im.size == (W, H)
+    assert im.size == (W * scale, H * scale)
     q = im.quantize(colors=255, method=Image.Quantize.MEDIANCUT,
                     dither=Image.Dither.NONE)
     q.save(path, format="GIF", optimize=False)
 
 
-def write_set(root, folder, name, cards):
+def write_set(root, folder, name, cards_by_scale, names):
     out = os.path.join(root, folder)
     os.makedirs(out, exist_ok=True)
     for f in os.listdir(out):          # drop pictures left from older runs
         if f.endswith(".gif"):
             os.remove(os.path.join(out, f))
-    for i, im in enumerate(cards):
-        to_gif(im, os.path.join(out, "%d.gif" % i))
+    for scale, cards in cards_by_scale.items():
+        suffix = "" if scale == 1 else "@%dx" % scale
+        for i, im in enumerate(cards):
+            to_gif(im, os.path.join(out, "%d%s.gif" % (i, suffix)), scale)
     assert name.isascii() and len(name) <= 9
     with open(os.path.join(out, "setname.txt"), "wb") as f:
         f.write(name.encode("ascii") + b"\r\n")
+    with open(os.path.join(out, "names.txt"), "wb") as f:
+        f.write(names_bytes(folder, names))
 
 
 def check_distinct(folder, cards):
@@ -264,32 +333,22 @@ def main():
     root = args[0] if args else os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data")
 
     emoji_font = ImageFont.truetype(EMOJI_FONT, 109)   # bitmap font: 109 px only
-    all_sets = []
-
-    for folder, name, bg, border, chars in EMOJI_SETS:
-        assert len(chars) == 12 and len(set(chars)) == 12
-        all_sets.append((folder, name, [emoji_card(c, bg, border, emoji_font) for c in chars]))
-
-    folder, name, bg, border = LETTER_SET
-    caps = "ABCDEFGHIJKL"
-    cards = [text_card(c, PAIR_COLOURS[i], bg, border, 66) for i, c in enumerate(caps)]
-    cards += [text_card(c.lower(), PAIR_COLOURS[i], bg, border, 66) for i, c in enumerate(caps)]
-    all_sets.append((folder, name, cards))
-
-    folder, name, bg, border = NUMBER_SET
-    cards = [text_card(str(n), PAIR_COLOURS[n - 1], bg, border, 62 if n < 10 else 52)
-             for n in range(1, 13)]
-    cards += [dots_card(n, PAIR_COLOURS[n - 1], bg, border) for n in range(1, 13)]
-    all_sets.append((folder, name, cards))
+    for _, _, _, _, pictures in EMOJI_SETS:
+        assert len(pictures) == 12 and len({ch for ch, _, _ in pictures}) == 12
+    drawn = {scale: draw_sets(emoji_font, scale) for scale in SCALES}
+    all_sets = drawn[1]
+    names = picture_names()
 
     all_names = set()
-    for folder, name, cards in all_sets:
+    for n, (folder, name, cards) in enumerate(all_sets):
         # picture sets have 12 cards; number-pair sets have 24 (13.gif marks them)
         assert len(cards) == (24 if folder in ("img5", "img6") else 12), folder
+        assert len(names[folder]) == len(cards), folder
         assert name not in all_names
         all_names.add(name)
         check_distinct(folder, cards)
-        write_set(root, folder, name, cards)
+        write_set(root, folder, name, {scale: drawn[scale][n][2] for scale in SCALES},
+                  names[folder])
 
     if sheet:
         contact_sheet(root, [(f, c) for f, _, c in all_sets], sheet)

@@ -7,6 +7,10 @@
     src/riddles/design/frame.png   the riddles window's background, 454 x 315
     src/ui/design/hand.png         the pointing-hand pointer, 32 x 32
 
+The pictures, the window's background and the hand are also drawn at twice
+the size for high-DPI screens, with "@2x" before the extension:
+zN-k@2x.gif (114 x 82), frame@2x.png (908 x 630) and hand@2x.png (64 x 64).
+
 Riddle N's right answer, the one who says the words, is always picture
 N mod 3; the other two pictures are plausible speakers drawn the same way,
 so only the figure tells them apart.  Most figures are Noto Color Emoji,
@@ -89,6 +93,13 @@ CARD_GROUND = (255, 250, 232)
 CARD_BORDER = (196, 170, 120)
 
 SS = 4          # supersampling for shapes drawn here
+SCALES = (1, 2)  # each picture also at twice the size, "@2x" before the extension
+
+
+def at_scale(name, scale):
+    """"frame.png" at scale 1, "frame@2x.png" at scale 2."""
+    stem, ext = os.path.splitext(name)
+    return name if scale == 1 else "%s@%dx%s" % (stem, scale, ext)
 
 
 def emoji(text):
@@ -408,20 +419,24 @@ FIGURES = {
 }
 
 
-def picture(figure):
+def picture(figure, scale=1):
     """The figure fitted and centred on a pale card with a thin border."""
-    scale = min(FIGURE_W / figure.width, FIGURE_H / figure.height)
-    size = (max(1, round(figure.width * scale)), max(1, round(figure.height * scale)))
+    w, h = PIC_W * scale, PIC_H * scale
+    fit = min(FIGURE_W * scale / figure.width, FIGURE_H * scale / figure.height)
+    # the figures are drawn large enough for the pictures at twice the size
+    assert fit <= 1.0, "a figure of %d x %d would be enlarged" % figure.size
+    size = (max(1, round(figure.width * fit)), max(1, round(figure.height * fit)))
     small = figure.resize(size, Image.LANCZOS)
-    card = Image.new("RGBA", (PIC_W, PIC_H), CARD_GROUND + (255,))
-    ImageDraw.Draw(card).rectangle((0, 0, PIC_W - 1, PIC_H - 1), outline=CARD_BORDER + (255,))
-    card.alpha_composite(small, ((PIC_W - size[0]) // 2, (PIC_H - size[1]) // 2))
+    card = Image.new("RGBA", (w, h), CARD_GROUND + (255,))
+    ImageDraw.Draw(card).rectangle((0, 0, w - 1, h - 1), outline=CARD_BORDER + (255,),
+                                   width=scale)
+    card.alpha_composite(small, ((w - size[0]) // 2, (h - size[1]) // 2))
     return card.convert("RGB")
 
 
-def to_gif(im, path):
+def to_gif(im, path, scale=1):
     """Adaptive palette, no dithering; written deterministically."""
-    assert im.size == (PIC_W, PIC_H)
+    assert im.size == (PIC_W * scale, PIC_H * scale)
     q = im.quantize(colors=255, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
     q.save(path, format="GIF", optimize=False)
 
@@ -515,13 +530,14 @@ def ico_bytes(im):
     return directory + entry + image
 
 
-def hand_pointer():
+def hand_pointer(scale=1):
     """The pointing hand: white glove-less hand, dark outline, blue cuff.
 
     Drawn on an 8x grid and scaled down; the index finger's tip is pixel
-    (12, 1), where the pointer points.
+    (12, 1), where the pointer points (at twice the size, the pixels from
+    (24, 2) to (25, 3)).
     """
-    k = 8
+    k = 8 * scale
     size = ICON * k
 
     def p(v):
@@ -561,7 +577,7 @@ def hand_pointer():
     # blue cuff at the wrist
     d.rectangle((p(10.2), p(26.2), p(26.8), p(31)), fill=outline)
     d.rectangle((p(11.2), p(27.2), p(25.8), p(30)), fill=cuff)
-    return im.resize((ICON, ICON), Image.LANCZOS)
+    return im.resize((ICON * scale, ICON * scale), Image.LANCZOS)
 
 
 # ---------------------------------------------------------------- window
@@ -578,10 +594,10 @@ LEFT_BUTTON = (123, 32)      # centre pixels of the arrow buttons
 RIGHT_BUTTON = (418, 31)
 
 
-def window_background():
+def window_background(scale=1):
     """Cream window in a rounded blue frame, a heading bar with two arrow
     buttons, and soft slots where the answer pictures go."""
-    s = SS
+    s = SS * scale
 
     def b(x0, y0, x1, y1):
         """A box of whole window pixels x0..x1, y0..y1 on the fine grid."""
@@ -618,23 +634,31 @@ def window_background():
         d.rounded_rectangle(b(px - 3, py - 3, px + 56 + 3, py + 40 + 3), radius=5 * s,
                             fill=SLOT, outline=SLOT_EDGE, width=s)
     # area averaging: curves come out smooth and straight edges stay crisp
-    return im.resize((FRAME_W, FRAME_H), Image.BOX)
+    return im.resize((FRAME_W * scale, FRAME_H * scale), Image.BOX)
 
 
-def check_window(im):
+def check_window(im, scale=1):
     """The places the window draws on must stay as the game expects them."""
-    assert im.size == (FRAME_W, FRAME_H) and im.mode == "RGB"
-    text_area = im.crop((120, 56, 433, 153))
+    def box(x0, y0, x1, y1):
+        return (x0 * scale, y0 * scale, x1 * scale, y1 * scale)
+
+    def pixel(x, y):
+        """The colour at window pixel (x, y): the middle one of its pixels at this scale."""
+        return im.getpixel((x * scale + scale // 2, y * scale + scale // 2))
+
+    assert im.size == (FRAME_W * scale, FRAME_H * scale) and im.mode == "RGB"
+    text_area = im.crop(box(120, 56, 433, 153))
     assert text_area.getcolors() == [(text_area.width * text_area.height, CREAM)], \
         "the riddle text area is not plain"
     for px, py in PICTURE_PLACES:
-        place = im.crop((px, py, px + PIC_W, py + PIC_H))
-        assert place.getcolors() == [(PIC_W * PIC_H, SLOT)], "picture place %d is not plain" % px
+        place = im.crop(box(px, py, px + PIC_W, py + PIC_H))
+        assert place.getcolors() == [(place.width * place.height, SLOT)], \
+            "picture place %d is not plain" % px
     for x, y in (LEFT_BUTTON, RIGHT_BUTTON):
-        assert min(im.getpixel((x, y))) > 230, "no arrow at (%d, %d)" % (x, y)
-        assert im.getpixel((x, y - 7))[2] > im.getpixel((x, y - 7))[0] + 80, "no button ring"
+        assert min(pixel(x, y)) > 230, "no arrow at (%d, %d)" % (x, y)
+        assert pixel(x, y - 7)[2] > pixel(x, y - 7)[0] + 80, "no button ring"
     x0, y0, x1, y1 = VISIBLE
-    assert im.getpixel((x0 + 2, (y0 + y1) // 2)) == BLUE and im.getpixel((x0 + 5, 100)) == CREAM
+    assert pixel(x0 + 2, (y0 + y1) // 2) == BLUE and pixel(x0 + 5, 100) == CREAM
 
 
 def _arrow_button(d, cx, cy, direction, s):
@@ -725,21 +749,28 @@ def main():
     pictures = []
     for n, (_, choices, _) in enumerate(RIDDLES):
         for k, name in enumerate(choices):
-            pic = picture(FIGURES[name](font))
-            pictures.append((name, pic))
-            to_gif(pic, os.path.join(riddle_dir, "z%d-%d.gif" % (n, k)))
+            figure = FIGURES[name](font)
+            for scale in SCALES:
+                pic = picture(figure, scale)
+                if scale == 1:
+                    pictures.append((name, pic))
+                to_gif(pic, os.path.join(riddle_dir, at_scale("z%d-%d.gif" % (n, k), scale)),
+                       scale)
     check_distinct(pictures)
 
     for i, ch in enumerate("?!?"):
         write(os.path.join(riddle_dir, "14%d.ico" % i), ico_bytes(mark_icon(ch)))
 
-    frame = window_background()
-    check_window(frame)
-    frame.save(os.path.join(design_dir, "frame.png"), format="PNG", optimize=False)
+    for scale in SCALES:
+        frame = window_background(scale)
+        check_window(frame, scale)
+        frame.save(os.path.join(design_dir, at_scale("frame.png", scale)), format="PNG",
+                   optimize=False)
 
-    hand = hand_pointer()
-    assert hand.getpixel((12, 1))[3] > 0 and hand.getpixel((12, 0))[3] < 40
-    hand.save(os.path.join(ui_dir, "hand.png"), format="PNG", optimize=False)
+        hand = hand_pointer(scale)
+        tip = (12 * scale + scale // 2, scale + scale // 2)
+        assert hand.getpixel(tip)[3] > 0 and hand.getpixel((tip[0], 0))[3] < 40
+        hand.save(os.path.join(ui_dir, at_scale("hand.png", scale)), format="PNG", optimize=False)
 
     if sheet:
         contact_sheet(riddle_dir, design_dir, ui_dir, sheet)

@@ -1,6 +1,7 @@
 // Painting and clicking of a card.
 #include "game/cardwidget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -40,6 +41,39 @@ void CardWidget::paintEvent(QPaintEvent *) {
     p.setPen(m_back.darker(125));
     p.drawLine(width() - 1, 0, width() - 1, height() - 1);
     p.drawLine(0, height() - 1, width() - 1, height() - 1);
+}
+
+void CardWidget::press() {
+    if (onClick)
+        onClick();
+}
+
+void CardWidget::keyPressEvent(QKeyEvent *event) {
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        press();
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (onArrow) {
+            const int key = event->key();
+            onArrow(key == Qt::Key_Left    ? -1
+                    : key == Qt::Key_Right ? 1
+                                           : 0,
+                    key == Qt::Key_Up     ? -1
+                    : key == Qt::Key_Down ? 1
+                                          : 0);
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CardWidget::mouseReleaseEvent(QMouseEvent *event) {

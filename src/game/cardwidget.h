@@ -1,12 +1,14 @@
 // One card of the board: its back colour while face down, its picture while face up.
 #pragma once
 
+#include "ui/accessibility.h"
+
 #include <QColor>
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
 
-class CardWidget : public QWidget {
+class CardWidget : public QWidget, public Pressable {
   public:
     explicit CardWidget(QWidget *parent = nullptr);
 
@@ -16,11 +18,16 @@ class CardWidget : public QWidget {
     void clearPicture();
     bool hasPicture() const { return !m_picture.isNull(); }
 
+    void press() override;
+
     std::function<void()> onClick;
+    // An arrow key on the focused card: one column (-1, +1) or one row (-1, +1) further.
+    std::function<void(int columns, int rows)> onArrow;
 
   protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
   private:
     QColor m_back;

@@ -1,6 +1,7 @@
 // Lays out the main window and maps its clicks and timer ticks onto the board and the clock.
 #include "game/form1.h"
 
+#include "game/boardaccess.h"
 #include "game/cardwidget.h"
 #include "game/clock.h"
 #include "game/layout.h"
@@ -128,7 +129,38 @@ Form1::Form1(Program &program) : m_program(program) {
     QPalette helpPal = txtHELP->palette();
     helpPal.setColor(QPalette::Base, ViewBackground);
     txtHELP->setPalette(helpPal);
+    txtHELP->setTabChangesFocus(true);
     txtHELP->hide();
+
+    m_access = std::make_unique<BoardAccess>(*this);
+    setTabOrder();
+}
+
+Form1::~Form1() = default;
+
+void Form1::setTabOrder() {
+    // The board (its one focusable card), the command bar from left to right, the help and the
+    // records when shown, the links and toggles, then the victory frame when shown.
+    // Only widgets that take the focus can be chained: every card does while the chain is made,
+    // and afterwards only the card the keyboard is on.
+    for (ClickLabel *label : {lblWeb[1], lblWeb[3], lblZAG, lblSND, lblLOC[0], lblLOC[1]})
+        label->setFocusPolicy(Qt::TabFocus);
+    for (QPushButton *button : cmdTOP)
+        button->setFocusPolicy(Qt::TabFocus);
+    for (CardWidget *card : Foto)
+        card->setFocusPolicy(Qt::TabFocus);
+    QList<QWidget *> chain(Foto.begin(), Foto.end());
+    chain << cmdTOP[3] << cmdTOP[2] << cmdTOP[1] << cmdTOP[0] << txtHELP << lvRecord << lblWeb[1]
+          << lblZAG << lblWeb[3] << lblSND << lblLOC[0] << lblLOC[1] << txtRec << optKartinka[0]
+          << optKartinka[1] << optKartinka[2] << cmdEND[2] << cmdEND[0] << cmdEND[1];
+    for (int i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    for (int k = 0; k < CardCount; ++k)
+        Foto[k]->setFocusPolicy(k == m_access->focusedCard() ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void Form1::languageChanged() {
+    m_access->applyLanguage();
 }
 
 void Form1::buildBottomLabels() {
@@ -297,6 +329,7 @@ void Form1::build() {
     options.SetColor();
     ChangePicSet();
     Timer1->start(SecondsInterval);
+    m_access->focusCard(0, true);
 }
 
 void Form1::askRiddle() {
@@ -335,15 +368,18 @@ void Form1::DoURL(const QString &strUrl) {
 void Form1::ChangePicSet() {
     ::ChangePicSet(board, deal, m_program.state, m_program.form2().selectedPictureSet(),
                    m_program.random, fileExists);
+    m_access->dealt(m_program.state.PicFolder);
 }
 
 void Form1::cardClicked(int k) {
+    const int previous = board.PrevCard;
     const TurnOutcome out = board.click(k);
     for (int slot : out.soundSlots)
         m_program.play(slot);
     showCard(k);
     for (int card : out.turnedDown)
         Foto[card]->clearPicture();
+    m_access->turned(k, previous, out);
     if (out.victory) {
         victory();
     } else if (out.startTenths) {
@@ -353,7 +389,8 @@ void Form1::cardClicked(int k) {
 
 void Form1::showCard(int k) {
     // A picture that will not load shows a stand-in face; the board still compares paths.
-    Foto[k]->setPicture(m_program.pictures.picture(board.CardPic[k], Foto[k]->size()));
+    Foto[k]->setPicture(m_program.pictures.picture(board.CardPic[k], Foto[k]->size(),
+                                                   Foto[k]->devicePixelRatioF()));
 }
 
 void Form1::victory() {
@@ -376,9 +413,12 @@ void Form1::victory() {
     }
     Frame2->show();
     Frame2->raise();
-    // A record: the player can type the name straight away.
+    // A record: the player can type the name straight away; otherwise Enter plays again.
     if (txtRec->isEnabled())
         txtRec->setFocus();
+    else
+        cmdEND[0]->setFocus();
+    m_access->victory(lblTime->text(), txtRec->isEnabled());
 }
 
 void Form1::placeKindButtons() {
@@ -499,6 +539,7 @@ void Form1::enterRecord() {
     Timer2->stop();
     Timer1->start(SecondsInterval);
     setRecordButtonDefault(false);
+    m_access->focusCard(m_access->focusedCard(), true);
     ZapisRecord();
 }
 
@@ -507,6 +548,11 @@ void Form1::keyPressEvent(QKeyEvent *event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && Frame2->isVisible() && cmdEND[2]->isDefault() && cmdEND[2]->isEnabled()) {
         cmdEND[2]->click();
+        return;
+    }
+    // Enter also presses the button that has the keyboard's focus, as Space does.
+    if (auto *button = qobject_cast<QPushButton *>(focusWidget()); enter && button) {
+        button->click();
         return;
     }
     QWidget::keyPressEvent(event);
@@ -565,6 +611,7 @@ void Form1::playAgain() {
     clearBoard();
     m_program.state.ClockSeconds = 0;
     Timer1->start(SecondsInterval);
+    m_access->focusCard(m_access->focusedCard(), true);
 }
 
 void Form1::toggleSound() {

@@ -7,7 +7,9 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <memory>
 
+class BoardAccess;
 class CardWidget;
 class ClickLabel;
 class Program;
@@ -25,6 +27,13 @@ class Form1 : public QWidget {
 
   public:
     explicit Form1(Program &program);
+    ~Form1() override;
+
+    Program &program() const { return m_program; }
+    // The board for the keyboard and for screen readers.
+    BoardAccess &access() const { return *m_access; }
+    // The interface language changed: the names screen readers say follow it.
+    void languageChanged();
 
     // The start-up of a fresh main window: settings, deal and clock.
     void build();
@@ -105,7 +114,9 @@ class Form1 : public QWidget {
     QString recordFilePath() const;
     QString pictureSetCaption();
     void toggleSound();
+    void setTabOrder();
 
     Program &m_program;
     QPixmap m_background;
+    std::unique_ptr<BoardAccess> m_access;
 };

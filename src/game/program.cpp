@@ -67,6 +67,7 @@ Form1 &Program::showMainWindow() {
     m_form1 = window;
     window->build();
     window->show();
+    window->activateWindow();
     return *window;
 }
 

@@ -3,6 +3,7 @@
 
 #include "game/form1.h"
 #include "game/program.h"
+#include "i18n/accessibletexts.h"
 #include "i18n/captiontable.h"
 #include "i18n/languagetexts.h"
 #include "settings/form2.h"
@@ -12,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QRadioButton>
 
 namespace {
 
@@ -99,6 +101,7 @@ std::array<ClickLabel *, 2> makeLanguageLabels(Program &program, QWidget *parent
         bold.setBold(true);
         label->setFont(bold);
         label->setCursor(Qt::PointingHandCursor);
+        label->setFocusPolicy(Qt::TabFocus);
         label->onClick = [&program, i] { SetLanguage(program, static_cast<float>(i)); };
         labels[i] = label;
     }
@@ -121,4 +124,17 @@ void SetLanguage(Program &program, float lang) {
         return;
     for (const Caption::Row &row : Caption::rows())
         applyRow(program, row, language);
+    // "Rus" and "Eng" say little to a listener: their accessible names say what they choose.
+    const bool russian = language == Lang::Russian;
+    std::array<std::array<ClickLabel *, 2>, 2> labels{options.lblLOC, options.lblLOC};
+    if (Form1 *main = program.form1())
+        labels[0] = main->lblLOC;
+    for (const auto &pair : labels) {
+        pair[0]->setAccessibleName(controlName(ControlName::RussianLabel, russian));
+        pair[1]->setAccessibleName(controlName(ControlName::EnglishLabel, russian));
+    }
+    for (int n = 0; n < static_cast<int>(options.optFon.size()); ++n)
+        options.optFon[n]->setAccessibleName(backgroundChoiceName(n, russian));
+    if (Form1 *main = program.form1())
+        main->languageChanged();
 }

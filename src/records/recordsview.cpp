@@ -2,6 +2,7 @@
 #include "records/recordsview.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 
 namespace {
 
@@ -103,4 +104,27 @@ void RecordsView::sortByCellText(int column) {
     m_sortKey = column;
     header()->setSortIndicator(column, Qt::AscendingOrder);
     sortItems(column, Qt::AscendingOrder);
+}
+
+void RecordsView::keyPressEvent(QKeyEvent *event) {
+    const QModelIndex current = currentIndex();
+    const int row = current.isValid() ? current.row() : 0;
+    const int column = current.isValid() ? current.column() : m_sortKey;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        const int step = event->key() == Qt::Key_Left ? -1 : 1;
+        const int next = qBound(0, column + step, ColumnCount - 1);
+        if (topLevelItemCount() > 0)
+            setCurrentIndex(model()->index(qMin(row, topLevelItemCount() - 1), next));
+        return;
+    }
+    case Qt::Key_S:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        sortByCellText(column);
+        return;
+    default:
+        QTreeWidget::keyPressEvent(event);
+    }
 }

@@ -27,6 +27,10 @@ class RecordsView : public QTreeWidget {
     // Picture n (1..8) of the view's image list.
     static QIcon imageListIcon(int n);
 
+  protected:
+    // Left and right move over the columns, S (or Enter) sorts by the column the keyboard is on.
+    void keyPressEvent(QKeyEvent *event) override;
+
   private:
     int m_sortKey = Time;
 };

@@ -72,7 +72,7 @@ FrmZAG::FrmZAG(Program &program) : m_program(program) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Чьи это слова? Загадка:"));
     setFixedSize(ClientWidth, ClientHeight);
-    m_background = QPixmap(QStringLiteral(":/riddles/frame.png"));
+    m_background = hiDpiPixmap(QStringLiteral(":/riddles/frame.png"), devicePixelRatioF());
 
     // The one-line captions keep to their labels even where the screen's font runs wider.
     lbl[0] = textLabel(this, HeadingLabel, HeadingColour, HeadingPixels, true);
@@ -99,6 +99,8 @@ FrmZAG::FrmZAG(Program &program) : m_program(program) {
         spot->setToolTip(QString::fromUtf8(tips[i]));
         spot->setCursor(handCursor());
         spot->onClick = [this, i] { lblNEXTClick(i); };
+        spot->setAccessibleName(spot->toolTip());
+        spot->setFocusPolicy(Qt::TabFocus);
         lblNEXT[i] = spot;
     }
     for (int k = 0; k < 3; ++k) {
@@ -109,8 +111,14 @@ FrmZAG::FrmZAG(Program &program) : m_program(program) {
         picture->setMouseTracking(true);
         picture->onClick = [this, k] { imgClick(k); };
         picture->onMove = [this, k] { imgMouseMove(k); };
+        picture->setAccessibleName(QStringLiteral("Картинка %1").arg(k + 1));
+        picture->setFocusPolicy(Qt::TabFocus);
         img[k] = picture;
     }
+    QWidget::setTabOrder(img[0], img[1]);
+    QWidget::setTabOrder(img[1], img[2]);
+    QWidget::setTabOrder(img[2], lblNEXT[1]);
+    QWidget::setTabOrder(lblNEXT[1], lblNEXT[0]);
 }
 
 void FrmZAG::placeNumber() {
@@ -144,7 +152,8 @@ void FrmZAG::KonkretZagadka(const QString &number) {
         if (k == answerPicture(n))
             AnswerPic = k;
         // A picture that is missing or unreadable leaves its place empty.
-        img[k]->setPixmap(visiblePart(riddlePicturePath(state.appFolder, number, k), PictureSize));
+        img[k]->setPixmap(visiblePart(riddlePicturePath(state.appFolder, number, k), PictureSize,
+                                      img[k]->devicePixelRatioF()));
     }
     lbl[3]->setText(QString::number(n + 1));
 }
@@ -217,10 +226,24 @@ void FrmZAG::mouseReleaseEvent(QMouseEvent *event) {
 }
 
 void FrmZAG::keyPressEvent(QKeyEvent *event) {
-    // There is no way out but the right answer: Escape does not close the window.
-    if (event->key() == Qt::Key_Escape) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        // There is no way out but the right answer: Escape does not close the window.
         event->accept();
         return;
+    case Qt::Key_1:
+    case Qt::Key_2:
+    case Qt::Key_3:
+        // The keys 1, 2 and 3 choose a picture, as a click on it does.
+        imgClick(event->key() - Qt::Key_1);
+        return;
+    case Qt::Key_PageDown:
+        lblNEXTClick(0); // the next riddle
+        return;
+    case Qt::Key_PageUp:
+        lblNEXTClick(1); // the previous one
+        return;
+    default:
+        QDialog::keyPressEvent(event);
     }
-    QDialog::keyPressEvent(event);
 }

@@ -148,7 +148,8 @@ void Form2::load() {
     ChooseIni();
     for (int n = 0; n < OptionCount; ++n) {
         const QString path = backgroundPicturePath(appFolder, QString::number(n));
-        picChoose[n]->setPixmap(coverPreview(path, picChoose[n]->size()));
+        picChoose[n]->setPixmap(
+            coverPreview(path, picChoose[n]->size(), picChoose[n]->devicePixelRatioF()));
     }
     for (int n = 0; n < OptionCount; ++n)
         optP[n]->setText(pictureSetName(appFolder, n));
@@ -201,8 +202,8 @@ void Form2::SetColor() {
         }
     }
     // A picture that is missing or cannot be read leaves the window's picture as it was.
-    const QPixmap picture =
-        visiblePart(backgroundPicturePath(state.appFolder, choice), main->size());
+    const QPixmap picture = visiblePart(backgroundPicturePath(state.appFolder, choice),
+                                        main->size(), main->devicePixelRatioF());
     if (!picture.isNull())
         main->setBackgroundPicture(picture);
 

@@ -1,17 +1,25 @@
 // A label that answers a click, like the game's link and toggle labels.
 #pragma once
 
+#include "ui/accessibility.h"
+
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <functional>
 
-class ClickLabel : public QLabel {
+class ClickLabel : public QLabel, public Pressable {
   public:
     using QLabel::QLabel;
     std::function<void()> onClick;
     // Called as the pointer moves over the label (with mouse tracking on, also with no button
     // held).
     std::function<void()> onMove;
+
+    void press() override {
+        if (onClick)
+            onClick();
+    }
 
   protected:
     void mousePressEvent(QMouseEvent *event) override {
@@ -33,5 +41,14 @@ class ClickLabel : public QLabel {
             onClick)
             onClick();
         QLabel::mouseReleaseEvent(event);
+    }
+    // A label the keyboard can reach answers Space and Enter as a click.
+    void keyPressEvent(QKeyEvent *event) override {
+        const int key = event->key();
+        if (onClick && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            onClick();
+            return;
+        }
+        QLabel::keyPressEvent(event);
     }
 };

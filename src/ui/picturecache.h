@@ -10,11 +10,16 @@ class PictureCache {
   public:
     // The picture fitted into exactly `size` (aspect kept, centred on transparency), or the
     // placeholder when the file is missing or unreadable. Served from memory after the first
-    // request for the same path and size. An empty size gives a null pixmap.
-    QPixmap picture(const QString &path, const QSize &size);
+    // request for the same path, size and ratio. An empty size gives a null pixmap.
+    //
+    // `ratio` is the device pixel ratio of the screen it is drawn on: the pixmap has
+    // size * ratio pixels and that ratio, so it covers `size` logical pixels. Above 1 it is
+    // drawn from the picture's "@2x" file when there is one, from the normal file otherwise.
+    QPixmap picture(const QString &path, const QSize &size, qreal ratio = 1.0);
 
-    // A friendly face-up card with a big "?" that stands in for a picture that would not load.
-    QPixmap placeholder(const QSize &size);
+    // A friendly face-up card with a big "?" that stands in for a picture that would not load,
+    // drawn at the ratio's own pixels.
+    QPixmap placeholder(const QSize &size, qreal ratio = 1.0);
 
     void clear();
     int cachedCount() const;

@@ -7,6 +7,9 @@
 
 namespace {
 
+// The scale the "@2x" files are drawn at.
+constexpr qreal FineScale = 2.0;
+
 // The reader and the picture's size, or an invalid size when the file is no picture.
 QSize pictureSize(QImageReader &reader, const QString &path) {
     if (!fileExists(path))
@@ -17,29 +20,107 @@ QSize pictureSize(QImageReader &reader, const QString &path) {
     return size.isValid() && !size.isEmpty() ? size : QSize();
 }
 
-} // namespace
+// The ratio a pixmap is given: the screen's, but never finer than its file, and never below 1,
+// so that a ratio of 1 or less reads and draws the pictures exactly as they are.
+qreal pixmapRatio(qreal screenRatio, qreal fileScale) {
+    return qMax(1.0, qMin(screenRatio, fileScale));
+}
 
-QPixmap visiblePart(const QString &path, const QSize &visible) {
+QSize scaledBy(const QSize &size, qreal factor) {
+    return QSize(qMax(1, qRound(size.width() * factor)), qMax(1, qRound(size.height() * factor)));
+}
+
+// The top-left `wanted` pixels of the picture, or all of it when it is smaller.
+QImage readPart(const QString &path, const QSize &wanted) {
     QImageReader reader;
     const QSize size = pictureSize(reader, path);
     if (!size.isValid())
-        return QPixmap();
-    const QRect part = QRect(QPoint(0, 0), size).intersected(QRect(QPoint(0, 0), visible));
+        return QImage();
+    const QRect part = QRect(QPoint(0, 0), size).intersected(QRect(QPoint(0, 0), wanted));
     if (part.size() != size)
         reader.setClipRect(part);
-    return QPixmap::fromImage(reader.read());
+    return reader.read();
 }
 
-QPixmap coverPreview(const QString &path, const QSize &box) {
+// The picture read at `fileScale` as a pixmap of the given ratio, shrunk smoothly when the
+// ratio is below the file's scale.
+QPixmap withRatio(const QImage &image, qreal fileScale, qreal ratio) {
+    if (image.isNull())
+        return QPixmap();
+    QPixmap pixmap = QPixmap::fromImage(
+        ratio < fileScale ? image.scaled(scaledBy(image.size(), ratio / fileScale),
+                                         Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                          : image);
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+// The picture shrunk to cover `box` pixels, and its middle `box` cut out.
+QImage readCover(const QString &path, const QSize &box) {
     QImageReader reader;
     const QSize size = pictureSize(reader, path);
-    if (!size.isValid() || box.isEmpty())
-        return QPixmap();
+    if (!size.isValid())
+        return QImage();
     reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatioByExpanding));
     const QImage image = reader.read();
     if (image.isNull())
-        return QPixmap();
+        return QImage();
     const QRect middle((image.width() - box.width()) / 2, (image.height() - box.height()) / 2,
                        box.width(), box.height());
-    return QPixmap::fromImage(image.copy(middle));
+    return image.copy(middle);
+}
+
+} // namespace
+
+QString hiDpiPath(const QString &path, qreal ratio) {
+    if (!(ratio > 1.0) || path.isEmpty())
+        return path;
+    // The mark goes before the file name's extension; a dot in a folder's name or at the start
+    // of the file name begins none.
+    const qsizetype nameStart = path.lastIndexOf(QLatin1Char('/')) + 1;
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const qsizetype at = dot > nameStart ? dot : path.size();
+    QString fine = path;
+    fine.insert(at, QStringLiteral("@2x"));
+    return fileExists(fine) ? fine : path;
+}
+
+QPixmap hiDpiPixmap(const QString &path, qreal ratio) {
+    const QString fine = hiDpiPath(path, ratio);
+    if (fine != path) {
+        const QPixmap pixmap = withRatio(QImage(fine), FineScale, pixmapRatio(ratio, FineScale));
+        if (!pixmap.isNull())
+            return pixmap;
+    }
+    return QPixmap(path);
+}
+
+QPixmap visiblePart(const QString &path, const QSize &visible, qreal ratio) {
+    const QString fine = hiDpiPath(path, ratio);
+    if (fine != path) {
+        // An "@2x" file that will not read leaves the normal picture to show.
+        const QPixmap part = withRatio(readPart(fine, visible * FineScale), FineScale,
+                                       pixmapRatio(ratio, FineScale));
+        if (!part.isNull())
+            return part;
+    }
+    return withRatio(readPart(path, visible), 1.0, 1.0);
+}
+
+QPixmap coverPreview(const QString &path, const QSize &box, qreal ratio) {
+    if (box.isEmpty())
+        return QPixmap();
+    // Even the normal picture is far larger than a preview: whichever file is read, it is
+    // shrunk to the preview's own pixels.
+    const qreal previewRatio = qMax(1.0, ratio);
+    const QSize pixels = scaledBy(box, previewRatio);
+    const QString fine = hiDpiPath(path, ratio);
+    QImage image = fine != path ? readCover(fine, pixels) : QImage();
+    if (image.isNull())
+        image = readCover(path, pixels);
+    if (image.isNull())
+        return QPixmap();
+    QPixmap preview = QPixmap::fromImage(image);
+    preview.setDevicePixelRatio(previewRatio);
+    return preview;
 }

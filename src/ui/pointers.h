@@ -5,9 +5,11 @@
 #include <QString>
 #include <optional>
 
-// The pointing hand over links and answer pictures, its hot spot at the tip of the finger.
+// The pointing hand over links and answer pictures, its hot spot at the tip of the finger; on a
+// high-DPI screen drawn from its picture at twice the size.
 QCursor handCursor();
 
 // A pointer read from an icon file, its hot spot in the middle; nothing when the file is
-// missing, unreadable, not a small picture, or too large to be a pointer.
+// missing, unreadable, not a small picture, or too large to be a pointer. On a high-DPI screen
+// the picture is enlarged to keep its size.
 std::optional<QCursor> iconCursor(const QString &path);

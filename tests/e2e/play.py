@@ -70,7 +70,8 @@ class Window:
     def card_box(self, k):
         left = self.x + GRID_LEFT + PITCH_X * (k % 6)
         top = self.y + GRID_TOP + PITCH_Y * (k // 6)
-        return (left + 4, top + 4, left + CARD_W - 4, top + CARD_H - 4)
+        # Inside the keyboard's focus ring, which lies over the card's edge.
+        return (left + 8, top + 8, left + CARD_W - 8, top + CARD_H - 8)
 
     def click_card(self, k):
         left, top, right, bottom = self.card_box(k)

@@ -1,0 +1,44 @@
+// The board for the keyboard and for screen readers: the card with the focus, what each card is
+// called, and what the game says when a pair is found or missed and when the game is won.
+#pragma once
+
+#include "game/picturenames.h"
+
+#include <QString>
+#include <QVector>
+
+class Form1;
+class QLabel;
+struct TurnOutcome;
+
+class BoardAccess {
+  public:
+    // Wires the cards of `window` (built already): their names and their arrow keys.
+    explicit BoardAccess(Form1 &window);
+
+    // The card the keyboard is on: the only card that Tab reaches.
+    int focusedCard() const { return m_focus; }
+    // Moves the keyboard to `card`, taking the focus when the board has it or `take` is set.
+    void focusCard(int card, bool take);
+
+    // The picture set's names, read again after every deal.
+    void dealt(const QString &setFolder);
+    // A card was clicked: the cards it changed tell screen readers, and the game says what
+    // happened. `previous` is the card the click was compared with.
+    void turned(int card, int previous, const TurnOutcome &out);
+    void victory(const QString &time, bool record);
+    // The interface language changed: the names of the controls follow it.
+    void applyLanguage();
+
+    // What a screen reader says for card k now.
+    QString cardText(int k) const;
+
+  private:
+    bool russian() const;
+    void cardChanged(int k) const;
+
+    Form1 &m_window;
+    QLabel *m_status = nullptr;
+    QVector<PictureName> m_names;
+    int m_focus = 0;
+};
