@@ -142,6 +142,8 @@ void FrmZAG::DoZagadki(int n) {
     RiddleNo = n;
     RiddleText = cutRiddles(readRiddleText(riddleFilePath(state.appFolder), state.LineBreak));
     KonkretZagadka(QString::number(RiddleNo));
+    // The keyboard starts on the first picture.
+    img[0]->setFocus();
 }
 
 void FrmZAG::KonkretZagadka(const QString &number) {

@@ -69,6 +69,15 @@ Form2::Form2(Program &program) : m_program(program) {
     buildSwitches();
     buildLanguageLabels();
     buildButtons();
+
+    // Tab goes down each column: the backgrounds and their button, the picture sets and theirs,
+    // the switches, the languages, Cancel and OK.
+    QList<QWidget *> chain(optFon.begin(), optFon.end());
+    chain << cmdNAS[0];
+    chain += QList<QWidget *>(optP.begin(), optP.end());
+    chain << cmdNAS[1] << chkS << chkZ << chkR << lblLOC[0] << lblLOC[1] << cmdNAS[3] << cmdNAS[2];
+    for (int i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 void Form2::buildBackgroundFrame() {

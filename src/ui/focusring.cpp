@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -48,10 +49,13 @@ class FocusRing : public QObject {
     bool eventFilter(QObject *watched, QEvent *event) override {
         switch (event->type()) {
         case QEvent::KeyPress:
-            if (!keyboard) {
-                keyboard = true;
-                follow();
-            }
+            keyboard = true;
+            // Keys reach a window's focus widget even when the window is not active (no window
+            // manager gave it the focus back); after the key has done its work, the ring goes to
+            // wherever the focus is then.
+            if (auto *widget = qobject_cast<QWidget *>(watched))
+                m_keyWindow = widget->window();
+            QTimer::singleShot(0, this, [this] { follow(); });
             break;
         case QEvent::MouseButtonPress:
             if (keyboard) {
@@ -75,6 +79,8 @@ class FocusRing : public QObject {
   private:
     void follow() {
         QWidget *target = QApplication::focusWidget();
+        if (!target && m_keyWindow && m_keyWindow->isVisible())
+            target = m_keyWindow->focusWidget();
         m_target = target;
         if (m_ring && (!target || m_ring->parentWidget() != target->window()))
             m_ring->hide();
@@ -95,6 +101,7 @@ class FocusRing : public QObject {
     }
 
     QPointer<QWidget> m_target;
+    QPointer<QWidget> m_keyWindow;
     QPointer<Ring> m_ring;
 };
 

@@ -10,9 +10,11 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
@@ -167,6 +169,25 @@ class TestKeyboard : public QObject {
         QVERIFY(w.lblSND->text() != sound);
         QTest::keyClick(w.lblLOC[0], Qt::Key_Return);
         QCOMPARE(g.state.Language, 0.0f);
+    }
+
+    void optionsTabOrderGoesDownEachColumn() {
+        Game g(m_dir->path());
+        Form2 &o = g.program.form2();
+        QList<QWidget *> stops;
+        QWidget *at = o.optFon[0];
+        do {
+            const auto *radio = qobject_cast<QRadioButton *>(at);
+            if ((at->focusPolicy() & Qt::TabFocus) && at->isEnabled() &&
+                (!radio || radio->isChecked()))
+                stops.append(at);
+            at = at->nextInFocusChain();
+        } while (at != o.optFon[0] && stops.size() < 40);
+        // English: the riddle switch is disabled.
+        const QList<QWidget *> expected = {o.optFon[0], o.cmdNAS[0], o.optP[0],   o.cmdNAS[1],
+                                           o.chkS,      o.chkR,      o.lblLOC[0], o.lblLOC[1],
+                                           o.cmdNAS[3], o.cmdNAS[2]};
+        QCOMPARE(stops, expected);
     }
 
     void cardNamesFollowStateAndLanguage() {
