@@ -82,10 +82,13 @@ class FocusRing : public QObject {
         if (!target && m_keyWindow && m_keyWindow->isVisible())
             target = m_keyWindow->focusWidget();
         m_target = target;
-        if (m_ring && (!target || m_ring->parentWidget() != target->window()))
-            m_ring->hide();
-        if (!keyboard || !target || !target->isVisible() || target->isWindow())
+        if (!keyboard || !target || !target->isVisible() || target->isWindow()) {
+            if (m_ring)
+                m_ring->hide();
             return;
+        }
+        if (m_ring && m_ring->parentWidget() != target->window())
+            m_ring->hide();
         QWidget *window = target->window();
         if (!m_ring || m_ring->parentWidget() != window) {
             Ring *existing =

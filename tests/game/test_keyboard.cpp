@@ -7,6 +7,7 @@
 #include "riddles/frmzag.h"
 #include "testfiles.h"
 #include "ui/clicklabel.h"
+#include "ui/focusring.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -92,6 +93,25 @@ class TestKeyboard : public QObject {
             QCOMPARE(focused(g), static_cast<QWidget *>(g.window->Foto[move.to]));
             QCOMPARE(g.window->Foto[move.to]->focusPolicy(), Qt::TabFocus);
         }
+    }
+
+    void focusRingFollowsTheKeyboardAndHidesForTheMouse() {
+        Game g(m_dir->path());
+        Form1 &w = *g.window;
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(w.Foto[0], Qt::Key_Right);
+        QTest::qWait(20);
+        auto *ring = w.findChild<QWidget *>("focusRing");
+        QVERIFY(ring && ring->isVisible() && focusRingShown());
+        QCOMPARE(ring->geometry(), w.Foto[1]->geometry().adjusted(-2, -2, 2, 2));
+        QTest::mouseClick(w.Foto[5], Qt::LeftButton);
+        QVERIFY(!ring->isVisible() && !focusRingShown());
+        QTest::keyClick(w.Foto[1], Qt::Key_Down);
+        QTest::qWait(20);
+        QVERIFY(ring->isVisible());
+        QCOMPARE(ring->geometry(), w.Foto[7]->geometry().adjusted(-2, -2, 2, 2));
     }
 
     void spaceAndEnterTurnACardAsAClickDoes() {
