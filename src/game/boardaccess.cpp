@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 
 BoardAccess::BoardAccess(Form1 &window) : m_window(window) {
     installAccessibleControls();
@@ -96,6 +97,9 @@ void BoardAccess::applyLanguage() {
     m_window.txtRec->setAccessibleName(controlName(ControlName::NameBox, ru));
     m_window.lvRecord->setAccessibleName(controlName(ControlName::RecordsView, ru));
     m_window.txtHELP->setAccessibleName(controlName(ControlName::HelpBox, ru));
+    const ControlName kinds[3] = {ControlName::Boy, ControlName::Girl, ControlName::Friend};
+    for (int i = 0; i < 3; ++i)
+        m_window.optKartinka[i]->setAccessibleName(controlName(kinds[i], ru));
     for (int k = 0; k < CardCount; ++k)
         cardChanged(k);
 }

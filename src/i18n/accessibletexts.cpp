@@ -43,8 +43,6 @@ QString backgroundChoiceName(int choice, bool russian) {
 
 QString controlName(ControlName control, bool russian) {
     switch (control) {
-    case ControlName::Board:
-        return russian ? QStringLiteral("Карточки") : QStringLiteral("Cards");
     case ControlName::NameBox:
         return russian ? QStringLiteral("Твоё имя") : QStringLiteral("Your name");
     case ControlName::RecordsView:
@@ -57,6 +55,12 @@ QString controlName(ControlName control, bool russian) {
         return russian ? QStringLiteral("Английский язык") : QStringLiteral("English interface");
     case ControlName::Status:
         return russian ? QStringLiteral("Сообщения игры") : QStringLiteral("Game messages");
+    case ControlName::Boy:
+        return russian ? QStringLiteral("мальчик") : QStringLiteral("boy");
+    case ControlName::Girl:
+        return russian ? QStringLiteral("девочка") : QStringLiteral("girl");
+    case ControlName::Friend:
+        return russian ? QStringLiteral("друг") : QStringLiteral("friend");
     }
     return QString();
 }

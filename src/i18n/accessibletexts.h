@@ -15,7 +15,17 @@ QString noMatchText(bool russian);
 QString victoryText(const QString &time, bool record, bool russian);
 
 // The names of the controls whose caption does not say what they are.
-enum class ControlName { Board, NameBox, RecordsView, HelpBox, RussianLabel, EnglishLabel, Status };
+enum class ControlName {
+    NameBox,
+    RecordsView,
+    HelpBox,
+    RussianLabel,
+    EnglishLabel,
+    Status,
+    Boy,
+    Girl,
+    Friend
+};
 QString controlName(ControlName control, bool russian);
 // The options' background choices show a picture and no caption: "background 3".
 QString backgroundChoiceName(int choice, bool russian);

@@ -238,6 +238,7 @@ class TestKeyboard : public QObject {
                  QStringLiteral("карточка %1, зверь %2, найдена").arg(b + 1).arg(number));
         QCOMPARE(accessibleName(w.Foto[c]), QStringLiteral("карточка %1, закрыта").arg(c + 1));
         QCOMPARE(accessibleName(w.txtRec), QStringLiteral("Твоё имя"));
+        QCOMPARE(accessibleName(w.optKartinka[1]), QStringLiteral("девочка"));
         QCOMPARE(accessibleName(w.lblLOC[1]), QStringLiteral("Английский язык"));
         QCOMPARE(accessibleName(g.program.form2().optFon[2]), QStringLiteral("фон 3"));
         SetLanguage(g.program, 1);
