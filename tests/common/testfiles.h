@@ -2,7 +2,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCryptographicHash>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <csignal>
 #include <sys/resource.h>
@@ -17,6 +21,23 @@ inline QString writeFile(const QTemporaryDir &dir, const QString &name, const QB
 inline QByteArray readBytes(const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// Every file below `folder` with a digest of its content (huge files by size alone).
+inline QStringList snapshot(const QString &folder) {
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        QString digest = QString::number(info.size());
+        if (info.size() < 16 * 1024 * 1024)
+            digest = QString::fromLatin1(
+                QCryptographicHash::hash(readBytes(info.filePath()), QCryptographicHash::Sha1)
+                    .toHex());
+        files.append(info.filePath() + ' ' + digest);
+    }
+    files.sort();
+    return files;
 }
 
 // Runs `action` while no file may grow beyond `bytes`: writes then fail the way they do on a

@@ -24,23 +24,6 @@
 
 namespace {
 
-// Every file below `folder` with a digest of its content (huge files by size alone).
-QStringList snapshot(const QString &folder) {
-    QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QFileInfo info(it.next());
-        QString digest = QString::number(info.size());
-        if (info.size() < 16 * 1024 * 1024)
-            digest = QString::fromLatin1(
-                QCryptographicHash::hash(readBytes(info.filePath()), QCryptographicHash::Sha1)
-                    .toHex());
-        files.append(info.filePath() + ' ' + digest);
-    }
-    files.sort();
-    return files;
-}
-
 // A file of `bytes` zero bytes that takes no room on the disk.
 bool writeSparse(const QString &path, qint64 bytes) {
     QFile file(path);

@@ -18,21 +18,6 @@
 
 namespace {
 
-// Every file below `folder` with its size and time of change.
-QStringList snapshot(const QString &folder) {
-    QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QFileInfo info(it.next());
-        files.append(QStringLiteral("%1 %2 %3")
-                         .arg(info.filePath())
-                         .arg(info.size())
-                         .arg(info.lastModified().toMSecsSinceEpoch()));
-    }
-    files.sort();
-    return files;
-}
-
 // Wins the game and stores the record with "To records".
 void winAndStore(Game &g) {
     g.win();
