@@ -28,6 +28,13 @@ QString fieldText(QString text) {
     return text;
 }
 
+// The line without its marker; removing one may join the characters around it into another.
+QString withoutMarker(QString line) {
+    while (line.contains(RecordMarker))
+        line.remove(RecordMarker);
+    return line;
+}
+
 bool isBlank(const QString &line) {
     return line.trimmed().isEmpty();
 }
@@ -36,7 +43,7 @@ bool isBlank(const QString &line) {
 
 std::optional<RecordEntry> parseRecordLine(const QString &line, const QLocale &locale) {
     RecordEntry entry;
-    entry.fields = line.split(Separator);
+    entry.fields = withoutMarker(line).split(Separator);
     if (entry.fields.size() < 5)
         return std::nullopt;
     const auto time = parseLocaleNumber(entry.fields[0], locale);
@@ -122,7 +129,7 @@ MergeResult mergeRecord(const QStringList &fileLines, const NewRecord &record,
             ++markedLines;
             newLine = makeRecordLine(record);
             if (entry->time < t) {
-                oldLine = QString(line).remove(RecordMarker);
+                oldLine = withoutMarker(line);
                 newLine += RecordMarker;
                 newMarked = true;
             } else {

@@ -145,6 +145,22 @@ class TestRecords : public QObject {
                  QString("5~a~b~4~d\r\n57~Маша -ä😀~Animals~6~1/2/26~^\r\n").toUtf8());
     }
 
+    void theMarkerIsNoField() {
+        // A hand-edited line with four fields and the marker is no result: taking the marker
+        // away would leave a line the table could never read again.
+        QTemporaryDir dir;
+        const QByteArray table = "9.0~Ann~Animals~4~1.2.26\r\n40~Bob~Animals~1.2.26~^\r\n";
+        const QString path = writeFile(dir, "record.txt", table);
+        QVERIFY(!parseRecordLine("40~Bob~Animals~1.2.26~^", English));
+        QCOMPARE(storeRecord(path, result("40.1"), "", false), refusedMergeMessage());
+        QCOMPARE(readBytes(path), table);
+        // A marker inside a line comes out whole, and what is written reads as what was read.
+        const auto entry = parseRecordLine("5~a~b~4~d~^~^", English);
+        QVERIFY(entry && entry->marked && entry->fields.size() == 5);
+        const MergeResult merged = mergeRecord({"5~a~b~4~d~^~^"}, result("7"), English);
+        QCOMPARE(merged.lines, (QStringList{"5~a~b~4~d", "7~n~Animals~4~1/2/26~^"}));
+    }
+
     void storeKeepsTheOldTableWhenItCannot() {
         QTemporaryDir dir;
         const QString path = dir.filePath("record.txt");
