@@ -13,7 +13,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QImage>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -60,6 +62,13 @@ struct Game {
             click(pair.first);
             click(pair.second);
         }
+    }
+    // Wins the game, which offers a record, and stores it with "To records".
+    void winAndStore() {
+        win();
+        QVERIFY(window->Frame2->isVisible() && window->cmdEND[2]->isEnabled());
+        QTest::mouseClick(window->cmdEND[2], Qt::LeftButton);
+        QVERIFY(!window->Frame2->isVisible());
     }
     QString file(const char *sound) const {
         return state.appFolder + QStringLiteral("/sounds/%1.wav").arg(sound);

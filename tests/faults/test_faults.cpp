@@ -60,13 +60,6 @@ template <typename Action> void withReadOnlyFolder(const QTemporaryDir &dir, Act
     QVERIFY(QFile::setPermissions(dir.path(), readOnly | QFile::WriteOwner));
 }
 
-void winAndStore(Game &g) {
-    g.win();
-    QVERIFY(g.window->Frame2->isVisible());
-    QTest::mouseClick(g.window->cmdEND[2], Qt::LeftButton);
-    QVERIFY(!g.window->Frame2->isVisible());
-}
-
 void pressOptionsOk(Game &g) {
     Form2 &o = g.program.form2();
     onNextModal([&](QWidget *) {
@@ -98,7 +91,7 @@ class TestFaults : public QObject {
         withReadOnlyFolder(*m_dir, [&] {
             MessageCloser messages;
             Game g(m_dir->path());
-            winAndStore(g);
+            g.winAndStore();
             QTRY_COMPARE(messages.said.size(), 1);
             QVERIFY(messages.said[0].startsWith("The record was not saved.\n"));
             pressOptionsOk(g);
@@ -118,7 +111,7 @@ class TestFaults : public QObject {
         MessageCloser messages;
         Game g(m_dir->path());
         QVERIFY(withFileSizeLimit(20, [&] {
-            winAndStore(g);
+            g.winAndStore();
             QTRY_COMPARE(messages.said.size(), 1);
             pressOptionsOk(g);
             QTRY_COMPARE(messages.said.size(), 2);
@@ -160,7 +153,7 @@ class TestFaults : public QObject {
         QVERIFY(g.window->lvRecord->topLevelItemCount() <= 10);
         if (offered) {
             // Only part of the table could be read: it is not rewritten, and the player is told.
-            winAndStore(g);
+            g.winAndStore();
             QTRY_COMPARE(messages.said.size(), 1);
         } else {
             g.win();
@@ -190,7 +183,7 @@ class TestFaults : public QObject {
         riddles.DoZagadki(3);
         QCOMPARE(riddles.lbl[1]->text(), QString());
         riddles.hide();
-        winAndStore(g);
+        g.winAndStore();
         QVERIFY(clock.elapsed() < 3000);
         QVERIFY(maxRssKiB() - rss < 200 * 1024);
         // The settings file, too big to be the game's, reads as defaults.
@@ -218,7 +211,7 @@ class TestFaults : public QObject {
             riddles.DoZagadki(n);
         riddles.hide();
         // A table that is not the game's is never rewritten; the player hears why.
-        winAndStore(g);
+        g.winAndStore();
         QTRY_COMPARE(messages.said.size(), 1);
         QCOMPARE(readBytes(m_dir->filePath("record.txt")), table);
         // Settings that are not the game's give way to the defaults and are replaced on OK.
@@ -234,7 +227,7 @@ class TestFaults : public QObject {
         g.click(0);
         QVERIFY(g.window->Foto[0]->hasPicture());
         g.click(0);
-        winAndStore(g);
+        g.winAndStore();
         QVERIFY(readBytes(empty.filePath("record.txt")).contains("~Unknown~"));
         g.window->cmdTOP[2]->click();
         QVERIFY(g.window->txtHELP->isVisible());

@@ -16,18 +16,6 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-namespace {
-
-// Wins the game and stores the record with "To records".
-void winAndStore(Game &g) {
-    g.win();
-    QVERIFY(g.window->Frame2->isVisible());
-    QVERIFY(g.window->cmdEND[2]->isEnabled());
-    QTest::mouseClick(g.window->cmdEND[2], Qt::LeftButton);
-}
-
-} // namespace
-
 class TestFolders : public QObject {
     Q_OBJECT
 
@@ -41,7 +29,7 @@ class TestFolders : public QObject {
     void installedGameWritesOnlyToTheUserFolder() {
         const QStringList before = snapshot(m_data->path());
         Game g(m_data->path(), 0, {}, m_user->path());
-        winAndStore(g);
+        g.winAndStore();
         const QByteArray records = readBytes(m_user->filePath("record.txt"));
         QVERIFY(records.startsWith("999~Unknown~Test~6~"));
         QVERIFY(records.contains("\r\n0~Unknown~Colours~6~"));
@@ -84,7 +72,7 @@ class TestFolders : public QObject {
         g.state.CannotSave = true;
 
         MessageCloser messages;
-        winAndStore(g);
+        g.winAndStore();
         QTRY_COMPARE(messages.said.size(), 1);
         QCOMPARE(messages.said.first(), cannotSaveMessage(folder, false));
         QVERIFY(messages.said.first().contains(folder));
@@ -100,7 +88,7 @@ class TestFolders : public QObject {
         });
         g.window->cmdTOP[1]->click();
         QVERIFY(g.state.UnsavedSettings.contains("chks.Value=0"));
-        winAndStore(g);
+        g.winAndStore();
         QTest::qWait(100);
         QCOMPARE(messages.said.size(), 1);
         QCOMPARE(snapshot(m_data->path()), before);
