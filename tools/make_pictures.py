@@ -99,21 +99,25 @@ EMOJI_SETS = [
 LETTER_SET = ("img5", "Aa Bb Cc", (255, 250, 228), (232, 206, 130))
 NUMBER_SET = ("img6", "1 2 3", (242, 238, 255), (190, 176, 236))
 
-# One strong colour per pair in sets 5 and 6.
-PAIR_COLOURS = [
+# The strong colours of the letters, numbers and dots in sets 5 and 6.  Colour
+# must not give a pair away, so the two cards of a pair never share one:
+# picture n (the capital letter, the number) has colour n mod 4 and picture
+# n+12 (the small letter, the dots) colour (n mod 4 + 1 + n div 4) mod 4.
+# Every colour is worn by three cards of each half, and the three cards of a
+# colour have partners of the three other colours, one each.
+CARD_COLOURS = [
     (226, 50, 50),    # red
-    (240, 120, 20),   # orange
     (30, 140, 60),    # green
     (30, 100, 210),   # blue
     (150, 60, 190),   # purple
-    (220, 40, 140),   # pink
-    (0, 150, 160),    # teal
-    (190, 110, 20),   # amber
-    (90, 90, 220),    # indigo
-    (200, 30, 90),    # raspberry
-    (60, 150, 30),    # leaf green
-    (215, 150, 0),    # gold
 ]
+
+
+def pair_colours(n):
+    """The colours of pair n's two cards: (picture n, picture n+12)."""
+    k = len(CARD_COLOURS)
+    return CARD_COLOURS[n % k], CARD_COLOURS[(n % k + 1 + n // k) % k]
+
 
 # Dot layouts for 1..12, as rows of dots (counted top to bottom).
 DOT_ROWS = {
@@ -233,15 +237,15 @@ def draw_sets(emoji_font, scale):
                                         for ch, _, _ in pictures]))
 
     folder, name, bg, border = LETTER_SET
-    cards = [text_card(c, PAIR_COLOURS[i], bg, border, 66, scale) for i, c in enumerate(LETTERS)]
-    cards += [text_card(c.lower(), PAIR_COLOURS[i], bg, border, 66, scale)
+    cards = [text_card(c, pair_colours(i)[0], bg, border, 66, scale) for i, c in enumerate(LETTERS)]
+    cards += [text_card(c.lower(), pair_colours(i)[1], bg, border, 66, scale)
               for i, c in enumerate(LETTERS)]
     all_sets.append((folder, name, cards))
 
     folder, name, bg, border = NUMBER_SET
-    cards = [text_card(str(n), PAIR_COLOURS[n - 1], bg, border, 62 if n < 10 else 52, scale)
+    cards = [text_card(str(n), pair_colours(n - 1)[0], bg, border, 62 if n < 10 else 52, scale)
              for n in range(1, 13)]
-    cards += [dots_card(n, PAIR_COLOURS[n - 1], bg, border, scale) for n in range(1, 13)]
+    cards += [dots_card(n, pair_colours(n - 1)[1], bg, border, scale) for n in range(1, 13)]
     all_sets.append((folder, name, cards))
     return all_sets
 
@@ -302,6 +306,34 @@ def check_distinct(folder, cards):
             assert diff is not None, "%s: %d.gif and %d.gif are the same" % (folder, i, j)
 
 
+def luminance(c):
+    """Relative luminance of an sRGB colour, 0 (black) .. 1 (white)."""
+    lin = [v / 255 / 12.92 if v <= 10 else ((v / 255 + 0.055) / 1.055) ** 2.4 for v in c]
+    return 0.2126 * lin[0] + 0.7152 * lin[1] + 0.0722 * lin[2]
+
+
+def ink(card):
+    """The colour a card is drawn in: its commonest strongly coloured pixel."""
+    strong = [(count, c) for count, c in card.getcolors(W * H * 4) if max(c) - min(c) > 80]
+    return max(strong)[1]
+
+
+def check_pair_colours(folder, cards):
+    """Colour must not tell which cards of a number-pair set belong together, nor hide them."""
+    pairs = [(ink(cards[n]), ink(cards[n + 12])) for n in range(12)]
+    for n, (a, b) in enumerate(pairs):
+        assert a in CARD_COLOURS and b in CARD_COLOURS, "%s: pair %d is off colour" % (folder, n)
+        assert a != b, "%s: %d.gif and %d.gif share a colour" % (folder, n, n + 12)
+    for c in CARD_COLOURS:
+        # several pairs wear each colour, and no two cards of one colour have partners alike
+        for partners in ([b for a, b in pairs if a == c], [a for a, b in pairs if b == c]):
+            assert len(partners) >= 2 and len(set(partners)) == len(partners), \
+                "%s: colour %r tells pairs apart" % (folder, c)
+        bg = cards[0].getpixel((0, 0))
+        ratio = (luminance(bg) + 0.05) / (luminance(c) + 0.05)
+        assert ratio >= 3.5, "%s: colour %r is too pale on its tile" % (folder, c)
+
+
 def contact_sheet(root, all_sets, path):
     """Paste the written GIFs side by side, for a look at the real output."""
     cols = 12
@@ -347,6 +379,8 @@ def main():
         assert name not in all_names
         all_names.add(name)
         check_distinct(folder, cards)
+        if len(cards) == 24:
+            check_pair_colours(folder, cards)
         write_set(root, folder, name, {scale: drawn[scale][n][2] for scale in SCALES},
                   names[folder])
 
