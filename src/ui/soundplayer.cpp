@@ -3,41 +3,222 @@
 
 #include "ui/apppaths.h"
 
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QFile>
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QMediaDevices>
+#include <optional>
 
-SoundPlayer::SoundPlayer(QObject *parent) : QObject(parent) {}
+namespace {
 
-// Out of line so that the effects are destroyed where QSoundEffect is a complete type.
-SoundPlayer::~SoundPlayer() = default;
+// The stream's buffer, refilled every `FeedMs`: the event loop may be busy this long before a
+// sound breaks up. A device that cannot mix a new sound in early makes it wait up to this long.
+constexpr int BufferMs = 40;
+constexpr int FeedMs = 10;
+// A stream is closed this long after the last of its sound went in, once what it still held has
+// played, so that the sound device can rest.
+constexpr int IdleCloseMs = 1000;
+// The game's sounds are a few seconds long; anything much bigger is not one of them.
+constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
+
+// The little-endian number of `size` bytes at `at`, which the caller has found inside `bytes`.
+quint32 littleEndian(const QByteArray &bytes, qsizetype at, int size) {
+    quint32 value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = value << 8 | static_cast<uchar>(bytes[at + i]);
+    return value;
+}
+
+quint16 le16(const QByteArray &bytes, qsizetype at) {
+    return static_cast<quint16>(littleEndian(bytes, at, 2));
+}
+
+quint32 le32(const QByteArray &bytes, qsizetype at) {
+    return littleEndian(bytes, at, 4);
+}
+
+struct Wave {
+    QAudioFormat format;
+    QByteArray samples;
+};
+
+// A RIFF WAVE file of 8- or 16-bit PCM, mono or stereo, at any rate; nothing for anything else.
+// A data chunk cut short by the end of the file plays as far as it goes.
+std::optional<Wave> decodeWave(const QByteArray &file) {
+    if (file.size() < 12 || !file.startsWith("RIFF") || file.mid(8, 4) != "WAVE")
+        return std::nullopt;
+    int channels = 0, rate = 0, bits = 0;
+    qsizetype dataAt = -1, dataSize = 0;
+    for (qsizetype at = 12; at + 8 <= file.size();) {
+        const QByteArray id = file.mid(at, 4);
+        const qint64 size = le32(file, at + 4);
+        const qsizetype body = at + 8;
+        if (id == "fmt ") {
+            if (size < 16 || body + 16 > file.size() || le16(file, body) != 1)
+                return std::nullopt;
+            channels = le16(file, body + 2);
+            rate = static_cast<int>(le32(file, body + 4));
+            bits = le16(file, body + 14);
+            if (le16(file, body + 12) != channels * bits / 8)
+                return std::nullopt;
+        } else if (id == "data" && dataAt < 0) {
+            dataAt = body;
+            dataSize = static_cast<qsizetype>(qMin<qint64>(size, file.size() - body));
+        }
+        at = body + size + (size & 1);
+    }
+    if ((channels != 1 && channels != 2) || (bits != 8 && bits != 16) || rate < 1000 ||
+        rate > 384000 || dataAt < 0)
+        return std::nullopt;
+    const int frameBytes = channels * bits / 8;
+    dataSize -= dataSize % frameBytes;
+    if (dataSize <= 0)
+        return std::nullopt;
+
+    Wave wave;
+    wave.format.setSampleRate(rate);
+    wave.format.setChannelCount(channels);
+    wave.format.setSampleFormat(bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+    // A new stream plays once it holds a buffer's worth: silence after the sound lets a short one
+    // start at once, and lets the stream close after it without cutting it off.
+    const qsizetype tail = wave.format.bytesForDuration((BufferMs + FeedMs) * 1000);
+    wave.samples = file.mid(dataAt, dataSize) + QByteArray(tail, bits == 8 ? '\x80' : '\0');
+    return wave;
+}
+
+QtMessageHandler previousHandler = nullptr;
+
+void withoutServerComplaint(QtMsgType type, const QMessageLogContext &context,
+                            const QString &text) {
+    if (!text.startsWith(QLatin1String("PulseAudioService:")))
+        previousHandler(type, context, text);
+}
+
+// The first look for a sound device connects to the sound server, and Qt says on the error
+// stream when there is none; on a machine without speakers that is no news.
+QAudioDevice defaultOutput() {
+    static bool looked = false;
+    if (looked)
+        return QMediaDevices::defaultAudioOutput();
+    looked = true;
+    previousHandler = qInstallMessageHandler(withoutServerComplaint);
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    qInstallMessageHandler(previousHandler);
+    return device;
+}
+
+} // namespace
+
+SoundPlayer::SoundPlayer(QObject *parent) : QObject(parent) {
+    m_feedTimer.setTimerType(Qt::PreciseTimer);
+    m_feedTimer.setInterval(FeedMs);
+    connect(&m_feedTimer, &QTimer::timeout, this, &SoundPlayer::feed);
+    m_idleTimer.setSingleShot(true);
+    m_idleTimer.setInterval(IdleCloseMs);
+    connect(&m_idleTimer, &QTimer::timeout, this, &SoundPlayer::stopOutput);
+}
+
+SoundPlayer::~SoundPlayer() {
+    closeOutput();
+}
 
 void SoundPlayer::play(const QString &path) {
-    stopCurrent();
-    if (!fileExists(path))
+    const Sound *sound = fileExists(path) ? &soundFor(QFileInfo(path).absoluteFilePath()) : nullptr;
+    m_next = sound ? *sound : Sound();
+    m_currentPath = m_next.samples.isEmpty() ? QString() : path;
+    // The sound starts once the event loop runs again: of several asked for at once only the
+    // last is heard, and the caller never waits on the sound server.
+    if (!m_startPending) {
+        m_startPending = true;
+        QMetaObject::invokeMethod(this, &SoundPlayer::startNext, Qt::QueuedConnection);
+    }
+}
+
+const SoundPlayer::Sound &SoundPlayer::soundFor(const QString &path) {
+    const auto found = m_sounds.find(path);
+    if (found != m_sounds.end())
+        return found->second;
+    if (m_sounds.size() >= maxSounds)
+        m_sounds.clear(); // the sound playing keeps its own reference to its samples
+    Sound sound;
+    QFile file(path);
+    if (file.size() <= MaxFileBytes && file.open(QIODevice::ReadOnly)) {
+        if (std::optional<Wave> wave = decodeWave(file.readAll())) {
+            sound.format = wave->format;
+            sound.samples = wave->samples;
+        }
+    }
+    return m_sounds.emplace(path, std::move(sound)).first->second;
+}
+
+void SoundPlayer::startNext() {
+    m_startPending = false;
+    const Sound next = std::exchange(m_next, Sound());
+    // Closing the stream drops whatever part of the last sound it still holds.
+    stopOutput();
+    if (next.samples.isEmpty() || !startOutput(next.format))
         return;
-    m_current = effectFor(QFileInfo(path).absoluteFilePath());
-    m_currentPath = path;
-    // QSoundEffect queues the play until the background load finishes; without an audio
-    // device it just stays silent.
-    m_current->play();
+    m_playing = next.samples;
+    feed();
+    m_feedTimer.start();
 }
 
-void SoundPlayer::stopCurrent() {
-    if (m_current)
-        m_current->stop();
-    m_current = nullptr;
-    m_currentPath.clear();
+void SoundPlayer::feed() {
+    if (!m_output)
+        return;
+    if (m_sink->state() == QAudio::StoppedState) { // the sound server went away
+        closeOutput();
+        return;
+    }
+    // Whole frames only: the server drops a stream that is sent part of one.
+    qsizetype room = qMin(m_sink->bytesFree(), m_playing.size() - m_written);
+    room -= room % m_sink->format().bytesPerFrame();
+    if (room > 0) {
+        const qint64 written = m_output->write(m_playing.constData() + m_written, room);
+        if (written < 0) {
+            closeOutput();
+            return;
+        }
+        m_written += written;
+    }
+    if (m_written >= m_playing.size()) {
+        m_feedTimer.stop();
+        m_idleTimer.start();
+    }
 }
 
-QSoundEffect *SoundPlayer::effectFor(const QString &path) {
-    const auto found = m_effects.find(path);
-    if (found != m_effects.end())
-        return found->second.get();
+bool SoundPlayer::startOutput(const QAudioFormat &format) {
+    // Asked every time: the player can switch to headphones while the game runs.
+    const QAudioDevice device = defaultOutput();
+    if (device.isNull())
+        return false;
+    if (!m_sink || m_device != device || m_sink->format() != format) {
+        m_sink = std::make_unique<QAudioSink>(device, format);
+        m_device = device;
+    }
+    // Every sound gets a stream of its own, opened in about a millisecond. The buffer is asked
+    // for at each start: the sink keeps what the server granted last time, a little less.
+    m_sink->setBufferSize(format.bytesForDuration(BufferMs * 1000));
+    m_output = m_sink->start();
+    if (!m_output || m_sink->error() != QAudio::NoError) {
+        closeOutput();
+        return false;
+    }
+    return true;
+}
 
-    if (m_effects.size() >= maxEffects)
-        m_effects.clear();
-    auto effect = std::make_unique<QSoundEffect>();
-    effect->setSource(QUrl::fromLocalFile(path));
-    return m_effects.emplace(path, std::move(effect)).first->second.get();
+void SoundPlayer::stopOutput() {
+    m_feedTimer.stop();
+    m_idleTimer.stop();
+    if (m_sink)
+        m_sink->stop();
+    m_output = nullptr;
+    m_playing.clear();
+    m_written = 0;
+}
+
+void SoundPlayer::closeOutput() {
+    stopOutput();
+    m_sink.reset();
 }

@@ -3,13 +3,21 @@
 
 #include "ui/soundsink.h"
 
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <map>
 #include <memory>
 
-class QSoundEffect;
+class QAudioSink;
+class QIODevice;
 
+// Each file is read and decoded once and kept in memory. A sound is written from memory into an
+// audio stream of its own, which replaces the last one's, so that it is heard within milliseconds,
+// from its first sample, every time. Without an audio device all but the sound itself happens.
 class SoundPlayer : public QObject, public SoundSink {
     Q_OBJECT
 
@@ -17,24 +25,43 @@ class SoundPlayer : public QObject, public SoundSink {
     explicit SoundPlayer(QObject *parent = nullptr);
     ~SoundPlayer() override;
 
-    // Stops the sound still playing, then starts `path` (loading it in the background the
-    // first time). An empty path or a missing file only stops.
+    // Cuts off the sound still playing and starts `path` as soon as the event loop runs (sounds
+    // asked for in one go, such as a click and the chime of the pair it finds, leave the last
+    // one). An empty path or a file that is missing or not a PCM WAV only stops.
     void play(const QString &path) override;
 
-    // How many files have an effect kept ready for replay.
-    int loadedEffects() const { return static_cast<int>(m_effects.size()); }
+    // How many files have been read, playable or not.
+    int loadedSounds() const { return static_cast<int>(m_sounds.size()); }
     // The file last started, or "" after a silent request.
     QString currentSource() const { return m_currentPath; }
 
   private:
-    // The game uses six sound slots; the bound only matters when the player keeps choosing
-    // new files in the options.
-    static constexpr std::size_t maxEffects = 32;
+    // A file's samples, ready for the audio stream; none when it cannot be played.
+    struct Sound {
+        QAudioFormat format;
+        QByteArray samples;
+    };
 
-    void stopCurrent();
-    QSoundEffect *effectFor(const QString &path);
+    // The game has six sound slots; the bound only matters if ever more files are asked for.
+    static constexpr std::size_t maxSounds = 32;
 
-    std::map<QString, std::unique_ptr<QSoundEffect>> m_effects;
-    QSoundEffect *m_current = nullptr;
+    const Sound &soundFor(const QString &path);
+    void startNext();
+    void feed();
+    bool startOutput(const QAudioFormat &format);
+    void stopOutput();
+    void closeOutput();
+
+    std::map<QString, Sound> m_sounds;
     QString m_currentPath;
+    Sound m_next;
+    bool m_startPending = false;
+
+    std::unique_ptr<QAudioSink> m_sink;
+    QAudioDevice m_device;
+    QIODevice *m_output = nullptr;
+    QByteArray m_playing;
+    qsizetype m_written = 0;
+    QTimer m_feedTimer;
+    QTimer m_idleTimer;
 };

@@ -124,6 +124,22 @@ def close_window(wid):
     xlib.XCloseDisplay(display)
 
 
+def check_clean_end(process, log_path):
+    """Waits for the program, whose window was asked to close, and checks that it ended cleanly
+    with no sanitizer report on its error stream (kept in log_path)."""
+    try:
+        status = process.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        raise Failure("the program did not end within 10 s of its window being closed")
+    with open(log_path, "rb") as f:
+        errors = f.read().decode(errors="replace")
+    if status != 0:
+        print(errors[-4000:])
+    check(status == 0, "the program ended cleanly after its window closed (status %d)" % status)
+    check("runtime error" not in errors and "Sanitizer" not in errors,
+          "no sanitizer report on the error stream")
+
+
 def play(program, out):
     log_path = os.path.join(out, "program-errors.txt")
     log = open(log_path, "wb")
@@ -170,18 +186,8 @@ def play(program, out):
         check(window.clock(window.shot("05-clock")) != first, "the clock label changes")
 
         close_window(window.wid)
-        try:
-            status = process.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            raise Failure("the program did not end within 10 s of its window being closed")
         log.close()
-        with open(log_path, "rb") as f:
-            errors = f.read().decode(errors="replace")
-        if status != 0:
-            print(errors[-4000:])
-        check(status == 0, "the program ended cleanly after its window closed (status %d)" % status)
-        check("runtime error" not in errors and "Sanitizer" not in errors,
-              "no sanitizer report on the error stream")
+        check_clean_end(process, log_path)
     finally:
         if process.poll() is None:
             process.kill()
