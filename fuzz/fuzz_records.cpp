@@ -5,6 +5,7 @@
 #include "records/recordcheck.h"
 #include "records/recordfile.h"
 #include "ui/localenumber.h"
+#include "ui/textfile.h"
 
 #include <QStringDecoder>
 #include <algorithm>
@@ -26,23 +27,21 @@ struct Standing {
     QString markedLine;
 };
 
-Standing standing(const QStringList &lines, float time) {
+Standing standing(const QVector<RecordEntry> &results, float time) {
     Standing s;
-    for (const QString &line : lines) {
-        FUZZ_CHECK(!line.contains(QLatin1Char('\r')) && !line.contains(QLatin1Char('\n')));
-        const auto entry = parseRecordLine(line);
-        if (!entry)
-            continue;
-        FUZZ_CHECK(entry->fields.size() >= 5 && std::isfinite(entry->time));
-        FUZZ_CHECK(entry->marked || !line.endsWith(RecordMarker));
+    for (const RecordEntry &entry : results) {
+        FUZZ_CHECK(!entry.line.contains(QLatin1Char('\r')) &&
+                   !entry.line.contains(QLatin1Char('\n')));
+        FUZZ_CHECK(entry.fields.size() >= 5 && std::isfinite(entry.time));
+        FUZZ_CHECK(entry.marked || !entry.line.endsWith(RecordMarker));
         ++s.results;
-        s.faster = s.faster || entry->time < time;
-        s.slower = s.slower || entry->time > time;
-        s.slowest = std::max(s.slowest, entry->time);
-        if (entry->marked) {
+        s.faster = s.faster || entry.time < time;
+        s.slower = s.slower || entry.time > time;
+        s.slowest = std::max(s.slowest, entry.time);
+        if (entry.marked) {
             ++s.marked;
-            s.markedTime = entry->time;
-            s.markedLine = line;
+            s.markedTime = entry.time;
+            s.markedLine = entry.line;
         }
     }
     return s;
@@ -78,9 +77,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const bool wholeSeconds = byte(2) & 4;
     const bool russian = byte(2) & 8;
     const int near = byte(2) >> 4 & 3; // 0: from the bytes; 1, 2, 3: a tenth below, at, above
-    const auto table = readRecordFile(path);
+
+    // A file of blank lines (or none at all) is no table: the placeholder replaces it.
+    const QString copy = scratchFile(QStringLiteral("copy.txt"));
+    writeBytes(copy, bytes);
+    bool blank = true; // a line cut for its length may hold anything past the cut
+    TextLineReader reader(copy, {4 * 1024, 1 << 20});
+    while (const auto line = reader.next())
+        blank = blank && !reader.lastLineCut() && line->trimmed().isEmpty();
+    QFile::remove(copy);
+    FUZZ_CHECK(EnsureRecordFile(path, QStringLiteral("1.1.26")));
+    const QByteArray before = readBytes(path);
+    FUZZ_CHECK(blank ? before == "999~Unknown~Test~6~1.1.26~^\r\n" : before == bytes);
+    FUZZ_CHECK(!bytes.trimmed().isEmpty() || blank);
+    const auto table = readRecordTable(path);
     FUZZ_CHECK(table.has_value());
-    const float slowest = standing(table->lines, 0).slowest;
+    const QVector<RecordEntry> &results = table->results;
+    FUZZ_CHECK(results.size() <= MaxRecords + 1);
+    const float slowest = standing(results, 0).slowest;
     int tenths = (byte(0) << 8 | byte(1)) % 10000;
     if (near > 0 && slowest >= 0 && slowest < 30000)
         tenths = static_cast<int>(std::lround(slowest * 10.0)) + near - 2;
@@ -96,54 +110,58 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const auto shown = parseLocaleNumber(record.time);
     FUZZ_CHECK(shown.has_value());
     const auto time = static_cast<float>(*shown);
-    const Standing before = standing(table->lines, time);
+    const Standing was = standing(results, time);
 
-    // A record while fewer than ten results are stored (a cut file counts as full) or when a
-    // stored one is slower; first place when none is faster.
+    // No record from a table the merge refuses. Otherwise a record while fewer than ten results
+    // are stored, or when a stored one is slower and the full table would keep the game; first
+    // place when none is faster.
     const RecordRank rank = rankTime(*table, time);
-    const bool full = before.results >= MaxRecords || !table->complete;
-    FUZZ_CHECK((rank != RecordRank::NoRecord) == (!full || before.slower));
-    FUZZ_CHECK(rank == RecordRank::NoRecord || (rank == RecordRank::FirstPlace) == !before.faster);
+    const bool sound = table->fault == RecordTable::Fault::None;
+    const bool kept =
+        was.results < MaxRecords || (was.slower && results[replacedResult(results)].time >= time);
+    FUZZ_CHECK((rank != RecordRank::NoRecord) == (sound && kept));
+    FUZZ_CHECK(rank == RecordRank::NoRecord || (rank == RecordRank::FirstPlace) == !was.faster);
 
     const QString said = storeRecord(path, record, QStringLiteral("1.1.26"), russian);
     const QByteArray after = readBytes(path);
     FUZZ_CHECK(QDir(path.section(QLatin1Char('/'), 0, -2)).entryList(QDir::Files | QDir::Hidden) ==
                QStringList{QStringLiteral("record.txt")});
-    const MergeResult merged = mergeRecord(table->lines, record);
-    if (!table->complete || merged.outcome == MergeOutcome::Refused) {
-        FUZZ_CHECK(said == refusedMergeMessage());
-        FUZZ_CHECK(after == bytes);
+    const MergeResult merged = mergeRecord(*table, record);
+    if (merged.outcome == MergeOutcome::Refused) {
+        FUZZ_CHECK(!sound);
+        FUZZ_CHECK(said == refusedMergeMessage(*table, path, russian));
+        FUZZ_CHECK(after == before);
         return 0;
     }
-    FUZZ_CHECK(said.isEmpty());
+    FUZZ_CHECK(sound && said.isEmpty());
 
-    // One result was read for every line that is not blank; the new one joins them, at most ten.
+    // Every result read is kept and the new one joins them, at most ten; one marker, on the
+    // slowest unless the player's own single marker stood elsewhere.
     const QStringList lines = writtenLines(after);
     FUZZ_CHECK(lines == merged.lines);
-    FUZZ_CHECK(lines.size() == std::min(before.results + 1, MaxRecords));
-    FUZZ_CHECK(before.marked == 1);
-    const Standing now = standing(lines, time);
+    FUZZ_CHECK(lines.size() == std::min(was.results + 1, MaxRecords));
+    const RecordTable written = recordTable(lines);
+    FUZZ_CHECK(written.fault == RecordTable::Fault::None);
+    const Standing now = standing(written.results, time);
     FUZZ_CHECK(now.results == lines.size());
     FUZZ_CHECK(now.marked == 1);
-    // The game puts the marker at the end; a line it kept may hold it as the player left it.
-    FUZZ_CHECK(now.markedLine.endsWith(RecordMarker) || now.markedLine == before.markedLine);
-    if (before.markedTime == before.slowest)
+    FUZZ_CHECK(now.markedLine.endsWith(RecordMarker) || now.markedLine == was.markedLine);
+    if (was.marked != 1 || was.markedTime == was.slowest)
         FUZZ_CHECK(now.markedTime == now.slowest);
 
-    // Dropped only when slower than the marked result of a full table; otherwise it is there.
+    // Dropped only when slower than the replaced result of a full table; otherwise it is there.
     const QString newLine = makeRecordLine(record);
     const bool stored = merged.outcome != MergeOutcome::Dropped;
     if (stored)
         FUZZ_CHECK(lines.contains(newLine) || lines.contains(newLine + RecordMarker));
     else
-        FUZZ_CHECK(before.results == MaxRecords && time > before.markedTime);
-    // A game the victory check announced as a record is kept when the marker is on the slowest;
-    // one it did not announce meets a full table.
-    if (rank != RecordRank::NoRecord && before.markedTime == before.slowest)
+        FUZZ_CHECK(was.results == MaxRecords && time > results[replacedResult(results)].time);
+    // A game announced as a record is kept; one not announced meets a full table.
+    if (rank != RecordRank::NoRecord)
         FUZZ_CHECK(stored);
-    if (rank == RecordRank::NoRecord)
+    else
         FUZZ_CHECK(merged.outcome != MergeOutcome::Added);
-    if (rank == RecordRank::FirstPlace && stored)
+    if (rank == RecordRank::FirstPlace)
         FUZZ_CHECK(!now.faster);
     return 0;
 }

@@ -11,10 +11,9 @@ const QString CrLf = QStringLiteral("\r\n");
 const QString Marker = QStringLiteral("***");
 
 // The lines of the file, counted on its bytes: CR LF, LF and a lone CR each end one, and
-// characters after the last line end make one more. A leading UTF-8 BOM is no text, and Qt's
-// UTF-8 decoder drops a second one right behind it.
+// characters after the last line end make one more. A leading UTF-8 BOM is no text.
 int lineCount(QByteArrayView bytes) {
-    for (int bom = 0; bom < 2 && bytes.startsWith("\xEF\xBB\xBF"); ++bom)
+    if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     int lines = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {

@@ -20,15 +20,6 @@ namespace {
 const QString Version =
     QStringLiteral("%1.%2").arg(KESTROVA_VERSION_MAJOR).arg(KESTROVA_VERSION_MINOR);
 
-// Prints what the command line asks for; true when the program is to end there.
-bool answered(const CommandLine &command) {
-    if (command.action == CommandLine::Play)
-        return false;
-    std::FILE *out = command.action == CommandLine::Refuse ? stderr : stdout;
-    std::fputs(command.text.toLocal8Bit().constData(), out);
-    return true;
-}
-
 // The icon of the windows, in every size built in, for the taskbar and the window switcher.
 QIcon appIcon() {
     QIcon icon;
@@ -52,14 +43,13 @@ QStringList argumentsOf(int argc, char *argv[]) {
 
 int main(int argc, char *argv[]) {
     // Help and version need no screen: they are answered before the toolkit starts.
-    const CommandLine early = readCommandLine(argumentsOf(argc, argv), Version, false);
-    if (answered(early))
-        return exitStatus(early.action);
+    const CommandLine command = readCommandLine(argumentsOf(argc, argv), Version);
+    if (command.action != CommandLine::Play) {
+        std::fputs(command.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
 
     QApplication app(argc, argv);
-    const CommandLine rest = readCommandLine(QApplication::arguments().mid(1), Version, true);
-    if (answered(rest))
-        return exitStatus(rest.action);
 
     QApplication::setApplicationName(QString::fromLatin1(AppTitle));
     QApplication::setApplicationVersion(Version);

@@ -77,7 +77,10 @@ void CardWidget::keyPressEvent(QKeyEvent *event) {
 }
 
 void CardWidget::mouseReleaseEvent(QMouseEvent *event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
-        onClick)
+    if (m_click.released(event, rect()) && onClick)
         onClick();
+}
+
+void CardWidget::mouseDoubleClickEvent(QMouseEvent *) {
+    m_click.doubleClicked();
 }

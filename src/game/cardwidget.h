@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/accessibility.h"
+#include "ui/singleclick.h"
 
 #include <QColor>
 #include <QPixmap>
@@ -27,9 +28,11 @@ class CardWidget : public QWidget, public Pressable {
   protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
   private:
+    SingleClick m_click;
     QColor m_back;
     QPixmap m_picture;
 };

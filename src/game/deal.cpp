@@ -54,6 +54,7 @@ void ChangePicSet(Board &board, DealState &deal, ProgramState &state, int select
     // With no valid choice the first set is used, so the cards always have pictures to show.
     const int set = (selectedSet >= 0 && selectedSet < PictureSetCount) ? selectedSet : 0;
     state.PicFolder = pictureSetFolder(state.appFolder, set);
+    deal.Set = set;
 
     if (exists(state.PicFolder + QStringLiteral("13.gif"))) {
         board.NumberPairMode = true;

@@ -17,6 +17,8 @@ struct DealState {
     float CardsDealt = 0;
     float DealNumber = 0;
     float DealSlot = 0;
+    // The picture set dealt (0..6), -1 before the deal; a record names this set.
+    int Set = -1;
 };
 
 using FileExists = std::function<bool(const QString &)>;

@@ -9,6 +9,7 @@
 #include "i18n/languagetexts.h"
 #include "i18n/setlanguage.h"
 #include "records/helptext.h"
+#include "records/kindquestion.h"
 #include "records/recordcheck.h"
 #include "records/recordfile.h"
 #include "records/recordsview.h"
@@ -22,6 +23,7 @@
 #include "ui/backcolor.h"
 #include "ui/clicklabel.h"
 #include "ui/fittext.h"
+#include "ui/flatbutton.h"
 #include "ui/labelstyle.h"
 #include "ui/localenumber.h"
 #include "ui/messagebox.h"
@@ -36,6 +38,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
@@ -58,9 +61,9 @@ const QColor EndRed(Qt::red);
 constexpr int SecondsInterval = 1000;
 constexpr int TenthsInterval = 100;
 constexpr int NameLength = 15;
-// The kind question's font, and the smallest it may shrink to so that it fits its label.
-constexpr int KindQuestionPixels = 12;
-constexpr int KindQuestionMinPixels = 8;
+// The headlines' font, and the smallest it may shrink to so that they fit their label.
+constexpr int HeadlinePixels = 18;
+constexpr int HeadlineMinPixels = 9;
 // The options window opens this far right of and below the main window's corner (in twips).
 constexpr int OptionsOffsetX = 4900;
 constexpr int OptionsOffsetY = 840;
@@ -161,6 +164,8 @@ void Form1::setTabOrder() {
 
 void Form1::languageChanged() {
     m_access->applyLanguage();
+    lvRecord->setLanguage(
+        QLocale(m_program.state.Language == Lang::Russian ? QLocale::Russian : QLocale::English));
 }
 
 void Form1::buildBottomLabels() {
@@ -181,7 +186,9 @@ void Form1::buildBottomLabels() {
     lblWeb[3]->setObjectName(QStringLiteral("lblWeb(3)"));
     setTextLook(lblWeb[3], 11, true);
     lblWeb[3]->setCursor(handCursor());
-    lblWeb[3]->onClick = [this] { webLinkClicked(); };
+    lblWeb[3]->onClick = [this] {
+        DoURL(pageAddress(m_program.state.appFolder, m_program.state.Language));
+    };
 
     lblSND = makeLabel(QStringLiteral("Sound"), Layout::SoundLabel);
     lblSND->setObjectName(QStringLiteral("lblSND"));
@@ -203,7 +210,9 @@ void Form1::buildWebLabels() {
         label->setGeometry(geometry);
         label->setObjectName(QStringLiteral("lblWeb(%1)").arg(index));
         setTextLook(label, 13, true, text);
-        label->onClick = [this] { webLinkClicked(); };
+        label->onClick = [this] {
+            DoURL(galleryAddress(m_program.state.appFolder, m_program.state.Language));
+        };
         lblWeb[index] = label;
         return label;
     };
@@ -216,7 +225,7 @@ void Form1::buildWebLabels() {
 void Form1::buildCommandBar() {
     const char *captions[4] = {"Clear", "Options", "Help", "Records"};
     for (int i = 0; i < 4; ++i) {
-        auto *button = new QPushButton(QString::fromLatin1(captions[i]), this);
+        auto *button = new FlatButton(QString::fromLatin1(captions[i]), this);
         button->setGeometry(Layout::CommandButtonX[i], Layout::CommandButtonY,
                             Layout::CommandButtonWidth, Layout::CommandButtonHeight);
         button->setAutoDefault(false);
@@ -268,11 +277,13 @@ void Form1::buildVictoryFrame() {
     Frame2->setAutoFillBackground(true);
     setBackColor(Frame2, CardColor);
 
-    lblEnd[0] = endLabel(Frame2, Layout::EndLabel[0], EndRed, 18);
+    lblEnd[0] = endLabel(Frame2, Layout::EndLabel[0], EndRed, HeadlinePixels);
     lblEnd[1] = endLabel(Frame2, Layout::EndLabel[1], Qt::white, 24);
-    lblEnd[2] = endLabel(Frame2, Layout::EndLabel[2], EndRed, 18);
-    lblEnd[3] =
-        new QLabel(QStringLiteral("       boy?              girl?               ?"), Frame2);
+    lblEnd[2] = endLabel(Frame2, Layout::EndLabel[2], EndRed, HeadlinePixels);
+    lblEnd[3] = new KindQuestion(
+        Frame2, {Layout::KindButtonX[0], Layout::KindButtonX[1], Layout::KindButtonX[2]},
+        Layout::KindButtonSize);
+    lblEnd[3]->setText(QStringLiteral("       boy?              girl?               ?"));
     lblEnd[3]->setGeometry(Layout::EndLabel[3]);
     lblEnd[3]->setObjectName(QStringLiteral("lblEnd(3)"));
 
@@ -292,7 +303,7 @@ void Form1::buildVictoryFrame() {
 
     const char *captions[3] = {"Else", "End", "To records"};
     for (int i = 0; i < 3; ++i) {
-        cmdEND[i] = new QPushButton(QString::fromLatin1(captions[i]), Frame2);
+        cmdEND[i] = new FlatButton(QString::fromLatin1(captions[i]), Frame2);
         cmdEND[i]->setGeometry(Layout::EndButton[i]);
         cmdEND[i]->setAutoDefault(false);
         cmdEND[i]->setObjectName(QStringLiteral("cmdEND(%1)").arg(i));
@@ -356,10 +367,6 @@ void Form1::riddleFileMissing() {
                     .arg(QDir::toNativeSeparators(riddleFilePath(m_program.state.appFolder))));
 }
 
-void Form1::webLinkClicked() {
-    DoURL(pageAddress(m_program.state.appFolder, m_program.state.Language));
-}
-
 void Form1::DoURL(const QString &strUrl) {
     // The desktop hands the address to the browser; whether it can is not the game's concern.
     QDesktopServices::openUrl(QUrl(strUrl));
@@ -402,7 +409,6 @@ void Form1::victory() {
     Timer1->stop();
     Timer2->stop();
     ProverkaRekorda();
-    placeKindButtons();
     for (QRadioButton *kind : optKartinka) {
         QPalette pal = kind->palette();
         pal.setColor(QPalette::Window, Foto[1]->backColor());
@@ -419,28 +425,10 @@ void Form1::victory() {
     else
         cmdEND[0]->setFocus();
     m_access->victory(lblTime->text(), txtRec->isEnabled());
-}
-
-void Form1::placeKindButtons() {
-    const QString question = lblEnd[3]->text();
-    fitFontToWidth(lblEnd[3], KindQuestionPixels, KindQuestionMinPixels);
-    const QFont font = lblEnd[3]->font();
-
-    QVector<int> wordStarts;
-    for (int i = 0; i < question.size(); ++i) {
-        if (question[i] != QLatin1Char(' ') && (i == 0 || question[i - 1] == QLatin1Char(' ')))
-            wordStarts.append(i);
-    }
-    if (wordStarts.size() < 3)
-        return;
-    const QFontMetrics metrics(font);
-    int minX = 0;
-    for (int i = 0; i < 3; ++i) {
-        const int start = wordStarts[wordStarts.size() - 3 + i];
-        const int wordX = lblEnd[3]->x() + metrics.horizontalAdvance(question.left(start));
-        const int x = qMax(minX, wordX - Layout::KindButtonSize - 1);
-        optKartinka[i]->move(x, optKartinka[i]->y());
-        minX = x + Layout::KindButtonSize;
+    // A table that cannot take the result: the player hears why over the frame, once a game.
+    if (!m_refusal.isEmpty() && !m_refusalTold) {
+        m_refusalTold = true;
+        showMessage(this, QString::fromLatin1(AppTitle), m_refusal);
     }
 }
 
@@ -448,11 +436,22 @@ void Form1::ProverkaRekorda() {
     ProgramState &state = m_program.state;
     board.PlayerKind = Board::KindNone;
     EnsureRecordFile();
-    // A table that cannot be read is no table: every result would be a record.
-    const RecordFileText table = readRecordFile(recordFilePath()).value_or(RecordFileText{});
+    // A table that cannot be read, or that the merge would refuse, offers no record: the player
+    // is told why instead of being asked for a name that could not be stored. With no file at
+    // all (a folder where nothing can be saved) every result is a record, as the table is empty.
+    const QString path = recordFilePath();
+    const bool russian = state.Language == Lang::Russian;
+    const auto table = readRecordTable(path);
+    if (!table && QFileInfo::exists(path))
+        m_refusal = unreadableTableMessage(path, russian);
+    else if (table && table->fault != RecordTable::Fault::None)
+        m_refusal = refusedMergeMessage(*table, path, russian);
+    else
+        m_refusal.clear();
     const auto time = parseLocaleNumber(lblTime->text());
-    const RecordRank rank =
-        time ? rankTime(table, static_cast<float>(*time)) : RecordRank::NoRecord;
+    const RecordRank rank = time && m_refusal.isEmpty()
+                                ? rankTime(table.value_or(RecordTable{}), static_cast<float>(*time))
+                                : RecordRank::NoRecord;
 
     const bool record = rank != RecordRank::NoRecord;
     if (rank == RecordRank::FirstPlace) {
@@ -474,6 +473,8 @@ void Form1::ProverkaRekorda() {
         lblEnd[0]->setText(state.MsgNoRecord);
         lblEnd[2]->setText(QStringLiteral("seconds"));
     }
+    for (int i : {0, 2})
+        fitFontToBox(lblEnd[i], HeadlinePixels, HeadlineMinPixels);
 }
 
 QString Form1::recordFilePath() const {
@@ -486,14 +487,9 @@ void Form1::EnsureRecordFile() {
 }
 
 QString Form1::pictureSetCaption() {
-    // The set named by the settings; while they name none, the set chosen in the options.
-    Form2 &options = m_program.form2();
-    int set = -1;
-    if (const auto stored = parseLocaleNumber(m_program.state.IniValue[1]))
-        set = roundHalfEven(*stored);
-    if (set < 0 || set >= PictureSetCount)
-        set = options.selectedPictureSet();
-    return set >= 0 && set < PictureSetCount ? options.optP[set]->text() : QString();
+    // The set on the board, whatever the options have chosen since it was dealt.
+    const int set = deal.Set;
+    return set >= 0 && set < PictureSetCount ? m_program.form2().optP[set]->text() : QString();
 }
 
 void Form1::ZapisRecord() {
@@ -583,9 +579,9 @@ void Form1::toggleHelp() {
 void Form1::toggleRecords() {
     const ProgramState &state = m_program.state;
     EnsureRecordFile();
-    const auto table = readRecordFile(recordFilePath());
-    const QStringList lines = table ? table->lines.mid(0, RecordViewLines) : QStringList();
-    RecLines = lines.size();
+    const RecordTable table = readRecordTable(recordFilePath()).value_or(RecordTable{});
+    const QVector<RecordRow> rows = recordRows(table);
+    RecLines = qMin(table.linesRead, RecordViewLines);
     if (lvRecord->isVisible()) {
         lvRecord->clear();
         lvRecord->hide();
@@ -595,7 +591,7 @@ void Form1::toggleRecords() {
     lvRecord->show();
     lvRecord->raise();
     cmdTOP[3]->setText(state.CapRecClose);
-    lvRecord->fill(recordRows(lines));
+    lvRecord->fill(rows);
 }
 
 void Form1::clearBoard() {
@@ -604,6 +600,7 @@ void Form1::clearBoard() {
     board.reset();
     m_program.state.ClockSeconds = 0;
     Timer2->stop();
+    m_refusalTold = false;
 }
 
 void Form1::playAgain() {

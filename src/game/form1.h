@@ -57,10 +57,6 @@ class Form1 : public QWidget {
     void ZapisRecord();
     // Creates the record file with its placeholder line when there is none.
     void EnsureRecordFile();
-    // Fits the kind question into its label, shrinking the font for a longer language, and
-    // puts the player-kind buttons into its gaps before the last three words (boy, girl,
-    // friend), wherever the font puts those words.
-    void placeKindButtons();
 
     // The controls, named as the game names them.
     std::array<CardWidget *, CardCount> Foto{};
@@ -97,7 +93,6 @@ class Form1 : public QWidget {
     void buildVictoryFrame();
     void buildBottomLabels();
     void buildWebLabels();
-    void webLinkClicked();
     void askRiddle();
     void showRiddle(int number);
     void riddleFileMissing();
@@ -119,4 +114,8 @@ class Form1 : public QWidget {
     Program &m_program;
     QPixmap m_background;
     std::unique_ptr<BoardAccess> m_access;
+    // Why the record table cannot take this game's result ("" when it can), and whether the
+    // player has been told in this game.
+    QString m_refusal;
+    bool m_refusalTold = false;
 };

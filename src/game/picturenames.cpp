@@ -5,12 +5,12 @@
 
 namespace {
 // Far more than the 24 short lines a set needs.
-constexpr qint64 MaxNamesBytes = 64 * 1024;
+constexpr LineLimits NamesLimits{4 * 1024, 64 * 1024};
 } // namespace
 
 QVector<PictureName> readPictureNames(const QString &setFolder) {
     QVector<PictureName> names;
-    const auto lines = readTextLines(setFolder + QStringLiteral("names.txt"), MaxNamesBytes);
+    const auto lines = readTextLines(setFolder + QStringLiteral("names.txt"), INT_MAX, NamesLimits);
     if (!lines)
         return names;
     for (const QString &line : *lines) {

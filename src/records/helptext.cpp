@@ -11,7 +11,8 @@ QString helpBoxText(const QString &appFolder, const QString &helpFileName,
     const QString path = appFile(appFolder, helpFileName);
     if (!fileExists(path))
         return QStringLiteral("Do not find help file ") + QDir::toNativeSeparators(path);
-    const auto lines = readTextLines(path);
+    // A help text is a few kilobytes; a box of far more would only stall the game.
+    const auto lines = readTextLines(path, INT_MAX, {64 * 1024, 4 * 1024 * 1024});
     if (!lines)
         return QStringLiteral("Cannot read help file ") + QDir::toNativeSeparators(path);
     QString text;

@@ -1,21 +1,21 @@
 // Comparing a game's time with the stored results.
 #include "records/recordcheck.h"
 
-RecordRank rankTime(const RecordFileText &table, float time, const QLocale &locale) {
+RecordRank rankTime(const RecordTable &table, float time) {
+    if (table.fault != RecordTable::Fault::None)
+        return RecordRank::NoRecord;
+    const auto &results = table.results;
     bool beatsNone = true;
     bool first = true;
-    int count = table.complete ? 0 : MaxRecords;
-    for (const QString &line : table.lines) {
-        const auto entry = parseRecordLine(line, locale);
-        if (!entry)
-            continue;
-        if (entry->time > time)
+    for (const RecordEntry &entry : results) {
+        if (entry.time > time)
             beatsNone = false;
-        if (entry->time < time)
+        if (entry.time < time)
             first = false;
-        ++count;
     }
-    if (count >= MaxRecords && beatsNone)
+    // A full table makes room by dropping the result it replaces; a marker left by hand on a
+    // result faster than this game would drop the game instead.
+    if (results.size() >= MaxRecords && (beatsNone || results[replacedResult(results)].time < time))
         return RecordRank::NoRecord;
     return first ? RecordRank::FirstPlace : RecordRank::TopTen;
 }

@@ -9,8 +9,7 @@ enum class RecordRank {
     NoRecord,
 };
 
-// Ranks the time against the table's well-formed results; other lines are not looked at.
-// A game is a record while fewer than ten results are stored, or when it is strictly faster
-// than one of them. Equal times neither beat nor lose. A table that could not be read in
-// full counts as full.
-RecordRank rankTime(const RecordFileText &table, float time, const QLocale &locale = QLocale());
+// Ranks the time against the table's results. A game is a record while fewer than ten results
+// are stored, or when it is strictly faster than one of them and the merge would keep it.
+// Equal times neither beat nor lose. A table the merge would refuse offers no record.
+RecordRank rankTime(const RecordTable &table, float time);

@@ -15,8 +15,8 @@ namespace {
 
 const QChar Separator = QLatin1Char('~');
 
-// Ten lines of a few dozen characters each; a file far beyond this was not written by us.
-constexpr qint64 MaxRecordFileBytes = 1024 * 1024;
+// Far longer than any line the game writes: a longer one is no result.
+constexpr LineLimits RecordFileLimits{4 * 1024, 64 * 1024 * 1024};
 
 QString fieldText(QString text) {
     text.replace(Separator, QLatin1Char('-'));
@@ -35,11 +35,80 @@ QString withoutMarker(QString line) {
     return line;
 }
 
+QString notSaved(const QString &reason, bool russian) {
+    return (russian ? QStringLiteral("Рекорд не записан.")
+                    : QStringLiteral("The record was not saved.")) +
+           QLatin1Char('\n') + reason;
+}
+
 bool isBlank(const QString &line) {
     return line.trimmed().isEmpty();
 }
 
+int markCount(const QVector<RecordEntry> &results) {
+    return static_cast<int>(std::count_if(results.cbegin(), results.cend(),
+                                          [](const RecordEntry &e) { return e.marked; }));
+}
+
+// Builds the table line by line and says when no later line can change it: the merge refuses
+// at the first fault, and the view needs no more than the first ten lines.
+class TableBuilder {
+  public:
+    explicit TableBuilder(const QLocale &locale) : m_locale(locale) {}
+
+    bool take(const QString &line, bool cut) {
+        const int lineNumber = ++m_table.linesRead;
+        if (!cut && isBlank(line))
+            return wantsMore();
+        auto entry = cut ? std::nullopt : parseRecordLine(line, m_locale);
+        if (!entry) {
+            fail(RecordTable::Fault::NotAResult);
+            return wantsMore();
+        }
+        if (m_table.fault == RecordTable::Fault::None || lineNumber <= RecordViewLines) {
+            entry->lineNumber = lineNumber;
+            m_table.results.append(*entry);
+        }
+        if (m_table.results.size() > MaxRecords)
+            fail(RecordTable::Fault::TooMany);
+        return wantsMore();
+    }
+
+    // `wholeFile`: the lines read were all the file holds.
+    RecordTable finish(bool wholeFile) {
+        const auto &results = m_table.results;
+        if (!wholeFile || (results.size() == MaxRecords && markCount(results) == 0))
+            fail(RecordTable::Fault::TooMany);
+        return m_table;
+    }
+
+  private:
+    void fail(RecordTable::Fault fault) {
+        if (m_table.fault != RecordTable::Fault::None)
+            return;
+        m_table.fault = fault;
+        m_table.faultLine = m_table.linesRead;
+    }
+    bool wantsMore() const {
+        return m_table.fault == RecordTable::Fault::None || m_table.linesRead < RecordViewLines;
+    }
+
+    QLocale m_locale;
+    RecordTable m_table;
+};
+
 } // namespace
+
+int replacedResult(const QVector<RecordEntry> &results) {
+    const auto found = markCount(results) == 1
+                           ? std::find_if(results.cbegin(), results.cend(),
+                                          [](const RecordEntry &e) { return e.marked; })
+                           : std::max_element(results.cbegin(), results.cend(),
+                                              [](const RecordEntry &a, const RecordEntry &b) {
+                                                  return a.time < b.time;
+                                              });
+    return found == results.cend() ? -1 : static_cast<int>(found - results.cbegin());
+}
 
 std::optional<RecordEntry> parseRecordLine(const QString &line, const QLocale &locale) {
     RecordEntry entry;
@@ -52,6 +121,7 @@ std::optional<RecordEntry> parseRecordLine(const QString &line, const QLocale &l
     const auto single = static_cast<float>(*time);
     if (!std::isfinite(single))
         return std::nullopt;
+    entry.line = line;
     entry.time = single;
     entry.marked = line.contains(RecordMarker);
     return entry;
@@ -65,31 +135,39 @@ QString defaultRecordLine(const QString &date) {
     return QStringLiteral("999~Unknown~Test~6~") + date + RecordMarker;
 }
 
-std::optional<RecordFileText> readRecordFile(const QString &path) {
-    if (!QFileInfo(path).isFile())
+RecordTable recordTable(const QStringList &lines, const QLocale &locale) {
+    TableBuilder builder(locale);
+    int taken = 0;
+    while (taken < lines.size() && builder.take(lines[taken], false))
+        ++taken;
+    return builder.finish(true);
+}
+
+std::optional<RecordTable> readRecordTable(const QString &path, const QLocale &locale) {
+    TextLineReader reader(path, RecordFileLimits);
+    if (!reader.isOpen())
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.read(MaxRecordFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    RecordFileText text;
-    if (bytes.size() > MaxRecordFileBytes) {
-        // Keep only whole lines, so no character is cut in half.
-        bytes.truncate(qMax(0, static_cast<int>(bytes.lastIndexOf('\n', MaxRecordFileBytes))));
-        text.complete = false;
+    TableBuilder builder(locale);
+    while (const auto line = reader.next()) {
+        if (!builder.take(*line, reader.lastLineCut()))
+            return builder.finish(true);
     }
-    text.lines = splitLines(decodeText(bytes));
-    return text;
+    return builder.finish(reader.reachedEnd());
 }
 
 bool EnsureRecordFile(const QString &path, const QString &date, QString *error) {
-    if (QFileInfo::exists(path)) {
-        if (error)
-            error->clear();
-        return true;
+    if (error)
+        error->clear();
+    TextLineReader reader(path, RecordFileLimits);
+    if (!reader.isOpen() && QFileInfo::exists(path))
+        return true; // a folder or a file that cannot be read: storing will say so
+    while (const auto line = reader.next()) {
+        if (reader.lastLineCut() || !isBlank(*line))
+            return true;
     }
+    // A file too large to be read through is not an empty one.
+    if (reader.isOpen() && !reader.reachedEnd())
+        return true;
     return writeTextFileAtomic(path, {defaultRecordLine(date)}, error);
 }
 
@@ -100,93 +178,99 @@ QString makeRecordLine(const NewRecord &record) {
     return fields.join(Separator);
 }
 
-MergeResult mergeRecord(const QStringList &fileLines, const NewRecord &record,
-                        const QLocale &locale) {
-    MergeResult refused;
+MergeResult mergeRecord(const RecordTable &table, const NewRecord &record, const QLocale &locale) {
     const auto newTime = parseLocaleNumber(record.time, locale);
-    if (!newTime)
-        return refused;
+    if (table.fault != RecordTable::Fault::None || !newTime)
+        return {};
     const auto t = static_cast<float>(*newTime);
+    const QVector<RecordEntry> &results = table.results;
+    const int marked = replacedResult(results);
+    const int count = static_cast<int>(results.size());
 
     QStringList others;
     QVector<float> otherTimes;
     QString oldLine;
-    QString newLine;
-    bool newMarked = false;
-    int count = 0;
-    int markedLines = 0;
-    for (const QString &line : fileLines) {
-        if (isBlank(line))
-            continue;
-        const auto entry = parseRecordLine(line, locale);
-        // Checked line by line, so a long file is refused without being taken in whole.
-        if (!entry || count >= MaxRecords)
-            return refused;
-        if (!entry->marked) {
-            others.append(line);
-            otherTimes.append(entry->time);
+    QString newLine = makeRecordLine(record);
+    bool newMarked = marked < 0; // an empty table: the new result is the slowest
+    for (int i = 0; i < count; ++i) {
+        const RecordEntry &entry = results[i];
+        if (i != marked) {
+            others.append(withoutMarker(entry.line));
+            otherTimes.append(entry.time);
+        } else if (entry.time < t) {
+            oldLine = withoutMarker(entry.line);
+            newMarked = true;
         } else {
-            ++markedLines;
-            newLine = makeRecordLine(record);
-            if (entry->time < t) {
-                oldLine = withoutMarker(line);
-                newLine += RecordMarker;
-                newMarked = true;
-            } else {
-                oldLine = line;
-            }
+            // The one marked line stays as the player left it; a chosen slowest gets the marker.
+            oldLine =
+                markCount(results) == 1 ? entry.line : withoutMarker(entry.line) + RecordMarker;
         }
-        ++count;
     }
-    if (markedLines != 1)
-        return refused;
+    if (newMarked)
+        newLine += RecordMarker;
 
     MergeResult result;
+    result.lines = others;
     if (count == MaxRecords && newMarked) {
         result.outcome = MergeOutcome::Dropped;
-        result.lines = others;
         result.lines.append(oldLine + RecordMarker);
     } else if (count == MaxRecords) {
         // The nine unmarked lines and the new one; the marker goes to the first slowest.
         result.outcome = MergeOutcome::Replaced;
-        result.lines = others;
-        result.lines.append(newLine);
-        QVector<float> times = otherTimes;
-        times.append(t);
-        const float slowest = *std::max_element(times.cbegin(), times.cend());
-        result.lines[times.indexOf(slowest)] += RecordMarker;
+        result.lines.append(makeRecordLine(record));
+        otherTimes.append(t);
+        const float slowest = *std::max_element(otherTimes.cbegin(), otherTimes.cend());
+        result.lines[otherTimes.indexOf(slowest)] += RecordMarker;
     } else {
         result.outcome = MergeOutcome::Added;
-        result.lines = others;
-        result.lines.append(oldLine);
+        if (!oldLine.isEmpty())
+            result.lines.append(oldLine);
         result.lines.append(newLine);
     }
     return result;
 }
 
-QString refusedMergeMessage() {
+MergeResult mergeRecord(const QStringList &fileLines, const NewRecord &record,
+                        const QLocale &locale) {
+    return mergeRecord(recordTable(fileLines, locale), record, locale);
+}
+
+QString refusedMergeMessage(const RecordTable &table, const QString &path, bool russian) {
+    if (table.fault == RecordTable::Fault::NotAResult) {
+        const QString where = QDir::toNativeSeparators(path);
+        return russian ? QStringLiteral("В файле рекордов %1 есть строки, которые не являются "
+                                        "результатами (первая из них: строка %2): запись "
+                                        "производиться не будет. Исправьте файл.")
+                             .arg(where)
+                             .arg(table.faultLine)
+                       : QStringLiteral("The record file %1 holds lines that are not results "
+                                        "(the first of them is line %2): the result will not "
+                                        "be stored. Please correct the file.")
+                             .arg(where)
+                             .arg(table.faultLine);
+    }
     return QStringLiteral("В файле рекордов больше 10 результатов: запись производиться не "
                           "будет. Исправьте файл.");
 }
 
+QString unreadableTableMessage(const QString &path, bool russian) {
+    return notSaved(QStringLiteral("Could not read %1").arg(QDir::toNativeSeparators(path)),
+                    russian);
+}
+
 QString storeRecord(const QString &path, const NewRecord &record, const QString &placeholderDate,
                     bool russian) {
-    const auto notSaved = [russian](const QString &reason) {
-        return (russian ? QStringLiteral("Рекорд не записан.")
-                        : QStringLiteral("The record was not saved.")) +
-               QLatin1Char('\n') + reason;
-    };
     QString error;
     if (!EnsureRecordFile(path, placeholderDate, &error))
-        return notSaved(error);
-    const auto table = readRecordFile(path);
+        return notSaved(error, russian);
+    const auto table = readRecordTable(path);
     if (!table)
-        return notSaved(QStringLiteral("Could not read %1").arg(QDir::toNativeSeparators(path)));
-    const MergeResult merged = table->complete ? mergeRecord(table->lines, record) : MergeResult{};
+        return unreadableTableMessage(path, russian);
+    const MergeResult merged = mergeRecord(*table, record);
     if (merged.outcome == MergeOutcome::Refused)
-        return refusedMergeMessage();
+        return refusedMergeMessage(*table, path, russian);
     if (!writeTextFileAtomic(path, merged.lines, &error))
-        return notSaved(error);
+        return notSaved(error, russian);
     return QString();
 }
 

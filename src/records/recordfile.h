@@ -5,9 +5,12 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <optional>
 
 constexpr int MaxRecords = 10;
+// The records view shows the results among the file's first ten lines.
+constexpr int RecordViewLines = 10;
 // The player-kind icon stored when no kind was chosen (a crystal ball).
 constexpr qint16 KindNotChosen = 6;
 // The two characters that mark the slowest result, the one the next record replaces.
@@ -15,9 +18,11 @@ inline const QString RecordMarker = QStringLiteral("~^");
 
 // One well-formed line: at least five "~"-separated fields, the first a number (the time).
 struct RecordEntry {
+    QString line; // as it stands in the file
     QStringList fields;
     float time = 0;
     bool marked = false;
+    int lineNumber = 0; // its line in the file, counted from 1
 };
 
 // The line read as a result, or nothing when it is not one (empty, too few fields, a time
@@ -30,16 +35,33 @@ QString recordDate(const QDate &date, const QLocale &locale = QLocale());
 // The only line of a fresh table: a placeholder time of 999, marked as the slowest.
 QString defaultRecordLine(const QString &date);
 
-// The file's lines. A file larger than any table the game writes is read only as far as a
-// generous limit, and `complete` says so; it is not a table the merge may rewrite.
-struct RecordFileText {
-    QStringList lines;
-    bool complete = true;
+// The table as the merge, the victory check and the records view all read it. Blank lines are
+// left out. The file is read only as far as it can matter, so a huge one costs nothing.
+struct RecordTable {
+    enum class Fault {
+        None,
+        TooMany,    // more than ten results, or ten and none marked as the slowest
+        NotAResult, // a line that is not a result
+    };
+    // The results in file order: every one when the table is sound, otherwise at least those
+    // among the first ten lines.
+    QVector<RecordEntry> results;
+    Fault fault = Fault::None;
+    int faultLine = 0; // the first line that is not a result, counted from 1
+    int linesRead = 0; // blank lines and all
 };
-std::optional<RecordFileText> readRecordFile(const QString &path);
+RecordTable recordTable(const QStringList &lines, const QLocale &locale = QLocale());
+// The table of the file, or nothing when it cannot be read (missing, unreadable, a folder).
+std::optional<RecordTable> readRecordTable(const QString &path, const QLocale &locale = QLocale());
 
-// Creates the record file with the default line when there is none. False, with the reason,
-// when it is missing and cannot be created.
+// The result a new record replaces once the table is full: the marked one, or, when no
+// result or several carry the marker, the slowest (the first in file order among equal
+// times); -1 for no results.
+int replacedResult(const QVector<RecordEntry> &results);
+
+// Makes sure the record file holds a table: when there is none, or only blank lines (a file
+// left empty by a crash), it is written with the default line. False, with the reason, when
+// that write fails.
 bool EnsureRecordFile(const QString &path, const QString &date, QString *error = nullptr);
 
 // The result to store, with the texts as the program holds them.
@@ -67,14 +89,20 @@ struct MergeResult {
     QStringList lines; // the new file, line by line (each to be ended by CR LF)
 };
 
-// Merges one result into the table given by the file's lines. Blank lines are left out.
-// Refused when there are more than ten results, when a line is not a result, when not
-// exactly one line carries the marker, or when the new time is not a number.
+// Merges one result into the table, the marker kept on the replaced result (see above) or
+// moved as the new one asks; a table written has the marker on one line alone. Refused for a
+// table with a fault, or when the new time is not a number.
+MergeResult mergeRecord(const RecordTable &table, const NewRecord &record,
+                        const QLocale &locale = QLocale());
 MergeResult mergeRecord(const QStringList &fileLines, const NewRecord &record,
                         const QLocale &locale = QLocale());
 
-// The message shown when the merge refuses; the caption is the program's title.
-QString refusedMergeMessage();
+// What the player is told when the table at `path` cannot take a result; the caption is the
+// program's title.
+QString refusedMergeMessage(const RecordTable &table, const QString &path, bool russian);
+
+// What the player is told when the record file is there but cannot be read (a folder, say).
+QString unreadableTableMessage(const QString &path, bool russian);
 
 // Stores the result in the record file at `path`, creating the file first when there is none
 // (its placeholder dated `placeholderDate`). The file is replaced whole or not at all.

@@ -1,7 +1,6 @@
 // Turning record lines into the cells of the records view.
 #include "records/recordrows.h"
 
-#include "records/recordfile.h"
 #include "ui/localenumber.h"
 
 namespace {
@@ -17,18 +16,17 @@ QString timeCell(const QString &text, float seconds) {
     return text;
 }
 
-QVector<RecordRow> recordRows(const QStringList &lines, const QLocale &locale) {
+QVector<RecordRow> recordRows(const RecordTable &table) {
     QVector<RecordRow> rows;
-    for (const QString &line : lines.mid(0, RecordViewLines)) {
-        const auto entry = parseRecordLine(line, locale);
-        if (!entry)
-            continue;
+    for (const RecordEntry &entry : table.results) {
+        if (entry.lineNumber > RecordViewLines)
+            break;
         RecordRow row;
-        row.name = entry->fields[1];
-        row.time = timeCell(entry->fields[0], entry->time);
-        row.setName = entry->fields[2];
-        row.date = entry->fields[4];
-        if (const auto kind = parseLocaleNumber(entry->fields[3], locale)) {
+        row.name = entry.fields[1];
+        row.time = timeCell(entry.fields[0], entry.time);
+        row.setName = entry.fields[2];
+        row.date = entry.fields[4];
+        if (const auto kind = parseLocaleNumber(entry.fields[3])) {
             const int icon = roundHalfEven(*kind);
             if (icon >= FirstIcon && icon <= LastIcon)
                 row.icon = icon;

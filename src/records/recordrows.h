@@ -1,13 +1,10 @@
 // What the records view shows for the lines of the record file.
 #pragma once
 
-#include <QLocale>
-#include <QString>
-#include <QStringList>
-#include <QVector>
+#include "records/recordfile.h"
 
-// The view reads at most this many lines of the file.
-constexpr int RecordViewLines = 10;
+#include <QString>
+#include <QVector>
 
 struct RecordRow {
     QString name;
@@ -17,8 +14,8 @@ struct RecordRow {
     int icon = 0; // image-list number 1..8, or 0 for none
 };
 
-// One row for each line that is a result; blank and broken lines are skipped.
-QVector<RecordRow> recordRows(const QStringList &lines, const QLocale &locale = QLocale());
+// One row for each result among the file's first ten lines.
+QVector<RecordRow> recordRows(const RecordTable &table);
 
 // The time as its cell shows it: two leading blanks below 10 seconds, one below 100.
 QString timeCell(const QString &text, float seconds);

@@ -28,19 +28,25 @@ int pixelsFromHundredthsMm(int hundredths) {
     return qRound(hundredths * DotsPerInch / HundredthsMmPerInch);
 }
 
-// Rows compare by the plain text of the sort column, ignoring case, so "10" comes before "2".
+// Rows compare by the text of the sort column: names and the other texts as people read them
+// in the interface language, ignoring case ("Ёжик" between "Егор" and "Жора"); the places as
+// plain text, so "10" comes before "2".
 class RecordItem : public QTreeWidgetItem {
   public:
     using QTreeWidgetItem::QTreeWidgetItem;
     bool operator<(const QTreeWidgetItem &other) const override {
-        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
-        return QString::compare(text(column), other.text(column), Qt::CaseInsensitive) < 0;
+        const auto *view = static_cast<const RecordsView *>(treeWidget());
+        const int column = view ? view->sortColumn() : 0;
+        if (!view || column == RecordsView::Place)
+            return text(column) < other.text(column);
+        return view->collator().compare(text(column), other.text(column)) < 0;
     }
 };
 
 } // namespace
 
 RecordsView::RecordsView(QWidget *parent) : QTreeWidget(parent) {
+    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
     setColumnCount(ColumnCount);
     setRootIsDecorated(false);
     setItemsExpandable(false);
@@ -96,6 +102,11 @@ void RecordsView::fill(const QVector<RecordRow> &rows) {
     sortItems(m_sortKey, Qt::AscendingOrder);
     for (int i = 0; i < topLevelItemCount(); ++i)
         topLevelItem(i)->setText(Place, QString::number(i + 1));
+}
+
+void RecordsView::setLanguage(const QLocale &language) {
+    m_collator = QCollator(language);
+    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
 }
 
 void RecordsView::sortByCellText(int column) {

@@ -3,6 +3,7 @@
 
 #include "records/recordrows.h"
 
+#include <QCollator>
 #include <QColor>
 #include <QTreeWidget>
 
@@ -24,6 +25,10 @@ class RecordsView : public QTreeWidget {
     // The places keep their numbers.
     void sortByCellText(int column);
 
+    // Names and other cells are sorted as the interface language orders words.
+    void setLanguage(const QLocale &language);
+    const QCollator &collator() const { return m_collator; }
+
     // Picture n (1..8) of the view's image list.
     static QIcon imageListIcon(int n);
 
@@ -33,4 +38,5 @@ class RecordsView : public QTreeWidget {
 
   private:
     int m_sortKey = Time;
+    QCollator m_collator{QLocale(QLocale::English)};
 };

@@ -1,6 +1,7 @@
 // Lays out the riddles window and wires its pictures, hot spots and dragging to the riddle rules.
 #include "riddles/frmzag.h"
 
+#include "game/form1.h"
 #include "game/program.h"
 #include "riddles/riddlefile.h"
 #include "ui/clicklabel.h"
@@ -201,6 +202,18 @@ void FrmZAG::pause() {
     QEventLoop loop;
     QTimer::singleShot(PauseMs, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void FrmZAG::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    if (Form1 *main = m_program.form1(); main && main->windowHandle()) {
+        winId();
+        windowHandle()->setTransientParent(main->windowHandle());
+    }
+    // With no window manager the stacking is the order of raising alone: a window shown again
+    // keeps its old place, below a main window built after it.
+    raise();
+    activateWindow();
 }
 
 void FrmZAG::paintEvent(QPaintEvent *) {

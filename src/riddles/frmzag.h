@@ -52,6 +52,9 @@ class FrmZAG : public QDialog {
     int PauseMs = 1500;
 
   protected:
+    // Every showing puts the window above the main window and gives it the keyboard, with or
+    // without a window manager.
+    void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;

@@ -7,8 +7,8 @@
 namespace {
 
 const QString Marker = QStringLiteral("***");
-// A riddle file is a few kilobytes; anything far larger is not one.
-constexpr qint64 MaxRiddleFileBytes = 1024 * 1024;
+// A riddle file is a few kilobytes; no more than this is read of it.
+constexpr LineLimits RiddleFileLimits{64 * 1024, 1024 * 1024};
 
 } // namespace
 
@@ -26,7 +26,7 @@ QString riddlePointerPath(const QString &appFolder, int k) {
 
 QString readRiddleText(const QString &path, const QString &lineBreak) {
     QString text;
-    const auto lines = readTextLines(path, MaxRiddleFileBytes);
+    const auto lines = readTextLines(path, INT_MAX, RiddleFileLimits);
     if (!lines)
         return text;
     for (const QString &line : *lines)

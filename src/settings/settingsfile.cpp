@@ -10,13 +10,14 @@
 
 namespace {
 
-// The game writes about eighty bytes; anything far larger is not a settings file.
-constexpr qint64 MaxSettingsBytes = 64 * 1024;
+// The game writes lines of a dozen bytes; nothing usable is this long.
+constexpr LineLimits SettingsLimits{4 * 1024, 64 * 1024 * 1024};
 
 // The shortest text that reads back as the same single-precision value: 0.4 stays "0.4".
 QString shortestText(float value) {
     char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    // A language read as "-0" is written as "0".
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value == 0 ? 0.0f : value);
     return QString::fromLatin1(buffer, static_cast<int>(result.ptr - buffer));
 }
 
@@ -46,7 +47,18 @@ void storeIniLines(IniValues &ini, const QStringList &lines) {
 }
 
 std::optional<QStringList> readSettingsLines(const QString &path) {
-    return readTextLines(path, MaxSettingsBytes);
+    TextLineReader reader(path, SettingsLimits);
+    if (!reader.isOpen())
+        return std::nullopt;
+    QStringList lines;
+    // A line too long to be the game's holds no value it could use, nor could it be written back.
+    while (lines.size() < Ini::Places) {
+        const auto line = reader.next();
+        if (!line || reader.lastLineCut())
+            break;
+        lines.append(*line);
+    }
+    return lines;
 }
 
 std::optional<int> wholeNumber(const QString &text) {

@@ -34,8 +34,9 @@ QString iniLineValue(const QString &line);
 // Stores the value of line n in place n. Lines past the sixth are ignored.
 void storeIniLines(IniValues &ini, const QStringList &lines);
 
-// The file's lines, or nothing when it is missing, unreadable or far larger than any settings
-// file (the defaults then stand).
+// The file's first six lines, read one by one whatever the file's size, up to a line far too
+// long to be the game's; nothing when the file is missing or unreadable. Places without a line
+// keep their defaults.
 std::optional<QStringList> readSettingsLines(const QString &path);
 
 // A text read as a whole number: a decimal number (blanks around it allowed, "." or ","

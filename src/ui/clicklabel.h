@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/accessibility.h"
+#include "ui/singleclick.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -36,11 +37,15 @@ class ClickLabel : public QLabel, public Pressable {
         QLabel::mouseMoveEvent(event);
     }
     void mouseReleaseEvent(QMouseEvent *event) override {
-        // A click counts when the button is let go over the label, as with push buttons.
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
-            onClick)
+        if (m_click.released(event, rect()) && onClick)
             onClick();
         QLabel::mouseReleaseEvent(event);
+    }
+    void mouseDoubleClickEvent(QMouseEvent *event) override {
+        if (!onClick)
+            return QLabel::mouseDoubleClickEvent(event);
+        m_click.doubleClicked();
+        event->accept();
     }
     // A label the keyboard can reach answers Space and Enter as a click.
     void keyPressEvent(QKeyEvent *event) override {
@@ -51,4 +56,7 @@ class ClickLabel : public QLabel, public Pressable {
         }
         QLabel::keyPressEvent(event);
     }
+
+  private:
+    SingleClick m_click;
 };

@@ -18,8 +18,7 @@ QString helpText() {
 }
 } // namespace
 
-CommandLine readCommandLine(const QStringList &arguments, const QString &version, bool strict) {
-    CommandLine result;
+CommandLine readCommandLine(const QStringList &arguments, const QString &version) {
     for (const QString &argument : arguments) {
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
             return {CommandLine::ShowHelp, helpText()};
@@ -28,14 +27,6 @@ CommandLine readCommandLine(const QStringList &arguments, const QString &version
         if (argument == QLatin1String("--version") || argument == QLatin1String("-v"))
             return {CommandLine::ShowVersion, QStringLiteral("Kestrova %1\n").arg(version)};
     }
-    if (strict && !arguments.isEmpty()) {
-        return {CommandLine::Refuse,
-                QStringLiteral("kestrova: unknown argument '%1'\nTry 'kestrova --help'.\n")
-                    .arg(arguments.first())};
-    }
-    return result;
-}
-
-int exitStatus(CommandLine::Action action) {
-    return action == CommandLine::Refuse ? 2 : 0;
+    // Anything else (a file name from a launcher, say) is no concern of the game's.
+    return {};
 }

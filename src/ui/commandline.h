@@ -5,16 +5,13 @@
 #include <QStringList>
 
 struct CommandLine {
-    enum Action { Play, ShowHelp, ShowVersion, Refuse };
+    enum Action { Play, ShowHelp, ShowVersion };
     Action action = Play;
-    // What to print before exiting: to standard output for help and version, else to errors.
+    // What to print on standard output before exiting.
     QString text;
 };
 
 // Reads the arguments after the program's name. "--help"/"-h" and "--version"/"-v" print and
-// exit wherever they stand; any other argument is refused when `strict` is set (after the
-// toolkit has taken the arguments it knows).
-CommandLine readCommandLine(const QStringList &arguments, const QString &version, bool strict);
-
-// The exit status that goes with an action.
-int exitStatus(CommandLine::Action action);
+// exit wherever they stand, help before version; any other argument (the toolkit's own, or a
+// file name a launcher passes) is let be and the game starts.
+CommandLine readCommandLine(const QStringList &arguments, const QString &version);

@@ -43,7 +43,9 @@ class FocusRing : public QObject {
         qApp->installEventFilter(this);
         connect(qApp, &QApplication::focusChanged, this, [this] { follow(); });
     }
-    bool keyboard = true;
+    // Shown from the first key on, hidden by a mouse press until the next key: a mouse player
+    // sees every window as designed.
+    bool keyboard = false;
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override {

@@ -2,74 +2,130 @@
 #include "ui/textfile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 
-QString decodeText(const QByteArray &bytes) {
-    QByteArrayView data(bytes);
-    static constexpr char bom[] = "\xEF\xBB\xBF";
-    if (data.startsWith(QByteArrayView(bom, 3)))
-        data = data.sliced(3);
+namespace {
 
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8.decode(data);
-    if (!utf8.hasError())
-        return text;
+constexpr qint64 ChunkBytes = 64 * 1024;
 
-    QStringDecoder cp1251("windows-1251");
-    // A Qt built without ICU has no Windows-1251; Latin-1 at least keeps every byte visible.
-    if (!cp1251.isValid())
-        return QString::fromLatin1(data);
-    return cp1251.decode(data);
+std::optional<QString> asUtf8(QByteArrayView bytes) {
+    // Only the file's own byte order mark is dropped (by the reader); any other is a character.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                    QStringConverter::Flag::ConvertInitialBom);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return std::nullopt;
+    return text;
 }
 
-QStringList splitLines(const QString &text) {
-    QStringList lines;
-    QString current;
-    bool pending = false; // characters seen since the last line end
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            lines.append(current);
-            current.clear();
-            pending = false;
-            if (c == QLatin1Char('\r') && i + 1 < text.size() &&
-                text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-        } else {
-            current.append(c);
-            pending = true;
-        }
+// A cut line may end in the middle of a UTF-8 character: the part before it.
+QByteArrayView withoutBrokenTail(QByteArrayView bytes) {
+    qsizetype start = bytes.size();
+    while (start > 0 && bytes.size() - start < 3 &&
+           (static_cast<uchar>(bytes[start - 1]) & 0xC0) == 0x80)
+        --start;
+    if (start == 0)
+        return bytes;
+    const auto lead = static_cast<uchar>(bytes[start - 1]);
+    const qsizetype length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    return bytes.size() - (start - 1) < length ? bytes.first(start - 1) : bytes;
+}
+
+} // namespace
+
+QString decodeLine(QByteArrayView bytes) {
+    if (auto text = asUtf8(bytes))
+        return *text;
+    static QStringDecoder cp1251("windows-1251", QStringConverter::Flag::Stateless);
+    // A Qt built without ICU has no Windows-1251; Latin-1 at least keeps every byte visible.
+    if (!cp1251.isValid())
+        return QString::fromLatin1(bytes);
+    return cp1251.decode(bytes);
+}
+
+TextLineReader::TextLineReader(const QString &path, LineLimits limits)
+    : m_file(path), m_limits(limits) {
+    m_open = !path.isEmpty() && QFileInfo(path).isFile() && m_file.open(QIODevice::ReadOnly);
+    if (m_open && fill() && m_buffer.startsWith("\xEF\xBB\xBF"))
+        m_pos = 3;
+}
+
+bool TextLineReader::fill() {
+    if (m_end)
+        return false;
+    if (m_read >= m_limits.fileBytes) {
+        m_overLimit = !m_file.atEnd();
+        m_end = true;
+        return false;
     }
-    if (pending)
-        lines.append(current);
+    m_buffer = m_file.read(std::min(ChunkBytes, m_limits.fileBytes - m_read));
+    m_pos = 0;
+    if (m_buffer.isEmpty()) {
+        m_end = true;
+        return false;
+    }
+    m_read += m_buffer.size();
+    return true;
+}
+
+std::optional<QString> TextLineReader::next() {
+    m_cut = false;
+    if (!m_open)
+        return std::nullopt;
+    QByteArray line;
+    bool started = false;
+    for (;;) {
+        if (m_pos >= m_buffer.size() && !fill()) {
+            if (!started)
+                return std::nullopt;
+            // A line broken off by the limit on the file's bytes is cut as well.
+            m_cut = m_cut || m_overLimit;
+            break;
+        }
+        if (m_skipLf) {
+            m_skipLf = false;
+            if (m_buffer[m_pos] == '\n') {
+                ++m_pos;
+                continue;
+            }
+        }
+        started = true;
+        const char *begin = m_buffer.constData() + m_pos;
+        const char *end = m_buffer.constData() + m_buffer.size();
+        const char *stop = std::find_if(begin, end, [](char c) { return c == '\r' || c == '\n'; });
+        const qint64 room = m_limits.lineBytes - line.size();
+        line.append(begin, static_cast<qsizetype>(std::min<qint64>(stop - begin, room)));
+        m_cut = m_cut || stop - begin > room;
+        m_pos += stop - begin;
+        if (stop == end)
+            continue;
+        m_skipLf = *stop == '\r';
+        ++m_pos;
+        break;
+    }
+    return decodeLine(m_cut ? withoutBrokenTail(line) : QByteArrayView(line));
+}
+
+std::optional<QStringList> readTextLines(const QString &path, int maxLines, LineLimits limits) {
+    TextLineReader reader(path, limits);
+    if (!reader.isOpen())
+        return std::nullopt;
+    QStringList lines;
+    while (lines.size() < maxLines) {
+        auto line = reader.next();
+        if (!line)
+            break;
+        lines.append(*line);
+    }
     return lines;
 }
 
-std::optional<QStringList> readTextLines(const QString &path, qint64 maxBytes) {
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    if (file.size() > maxBytes)
-        return std::nullopt;
-    // Read one byte past the limit: the file may have grown since size() was asked.
-    const QByteArray bytes = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > maxBytes)
-        return std::nullopt;
-    return splitLines(decodeText(bytes));
-}
-
 QString readFirstLine(const QString &path) {
-    // The game's files are small; reading them whole keeps the encoding guess the same as
-    // readTextLines makes for the full file.
-    const auto lines = readTextLines(path);
-    if (!lines || lines->isEmpty())
-        return QString();
-    return lines->first();
+    TextLineReader reader(path);
+    return reader.next().value_or(QString());
 }
 
 bool writeTextFileAtomic(const QString &path, const QStringList &lines, QString *error) {

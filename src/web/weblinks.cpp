@@ -5,11 +5,25 @@
 
 #include <QUrl>
 
+namespace {
+
+QUrl pageUrl(const QString &appFolder, float language) {
+    const QString page = QStringLiteral("\\web\\index-%1.htm").arg(languageLetter(language));
+    return QUrl::fromLocalFile(appFile(appFolder, page));
+}
+
+} // namespace
+
 QString languageLetter(float language) {
     return language == 1 ? QStringLiteral("e") : QStringLiteral("r");
 }
 
 QString pageAddress(const QString &appFolder, float language) {
-    const QString page = QStringLiteral("\\web\\index-%1.htm").arg(languageLetter(language));
-    return QUrl::fromLocalFile(appFile(appFolder, page)).toString();
+    return pageUrl(appFolder, language).toString();
+}
+
+QString galleryAddress(const QString &appFolder, float language) {
+    QUrl url = pageUrl(appFolder, language);
+    url.setFragment(QStringLiteral("gallery"));
+    return url.toString();
 }

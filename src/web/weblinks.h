@@ -6,7 +6,10 @@
 // "e" for the English interface (language 1), "r" for any other value.
 QString languageLetter(float language);
 
-// The page the link labels open, as a URL: "index-" and the language letter in the "web"
-// folder of the application folder. The game's pages come with it, so the links work
-// offline; the maker has no site of its own, so its label opens the same pages.
+// The page the home-page label opens, as a URL: "index-" and the language letter in the "web"
+// folder of the application folder. The game's pages come with it, so the links work offline.
 QString pageAddress(const QString &appFolder, float language);
+
+// The maker has no site of its own, so the maker's label opens the same page at its children's
+// picture gallery: the page's address with the fragment "gallery".
+QString galleryAddress(const QString &appFolder, float language);

@@ -4,7 +4,9 @@
 #include "game/form1.h"
 #include "game/program.h"
 #include "gamedriver.h"
+#include "records/kindquestion.h"
 #include "settings/form2.h"
+#include "testfiles.h"
 #include "ui/clicklabel.h"
 #include "ui/picturecache.h"
 #include "ui/programstate.h"
@@ -28,6 +30,10 @@ class TestForm1 : public QObject {
     void clockShowsTenthsInTheLastPairs();
     void missingPictureAndNumberPairSet();
     void soundLabelSwitchesSound();
+    void doubleClickIsOneClick();
+    void victoryFrameAsDesigned_data();
+    void victoryFrameAsDesigned();
+    void buttonFacesShowTheBackColour();
     void closingEndsTheProgram();
 
   private:
@@ -150,6 +156,102 @@ void TestForm1::soundLabelSwitchesSound() {
     QCOMPARE(w.lblSND->text(), QStringLiteral("Snd off"));
     g.click(4);
     QCOMPARE(g.sound.played.last(), g.file("click1"));
+}
+
+void TestForm1::doubleClickIsOneClick() {
+    // In a number-pair set a second click on the same card turns it face down: a double-click
+    // must leave it up, and the card turned before it where it was.
+    Game g(m_dir->path(), 5);
+    Form1 &w = *g.window;
+    const auto pairs = g.pairs();
+    // As the desktop reports one: a click, then the second press as a double-click, released.
+    const auto doubleClick = [](QWidget *control) {
+        QTest::mouseClick(control, Qt::LeftButton);
+        QTest::mouseDClick(control, Qt::LeftButton);
+        QTest::mouseRelease(control, Qt::LeftButton);
+    };
+    g.click(pairs[0].first);
+    doubleClick(w.Foto[pairs[1].first]);
+    QVERIFY(w.Foto[pairs[1].first]->hasPicture());
+    QCOMPARE(g.sound.played.size(), 2);
+    doubleClick(w.lblSND);
+    QCOMPARE(w.lblSND->text(), QStringLiteral("Snd on"));
+    // Keys always count.
+    QTest::keyClick(w.Foto[pairs[1].first], Qt::Key_Space);
+    QVERIFY(!w.Foto[pairs[1].first]->hasPicture());
+}
+
+void TestForm1::victoryFrameAsDesigned_data() {
+    QTest::addColumn<QByteArray>("language");
+    QTest::newRow("Russian") << QByteArray("0");
+    QTest::newRow("English") << QByteArray("1");
+}
+
+void TestForm1::victoryFrameAsDesigned() {
+    QFETCH(QByteArray, language);
+    QVERIFY(
+        !writeFile(*m_dir, "Kestrova.ini", "0\r\n0\r\n1\r\n" + language + "\r\n0\r\n").isEmpty());
+    Game g(m_dir->path());
+    Form1 &w = *g.window;
+    g.win();
+    // The kind buttons where the frame was designed: a click there chooses a kind.
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(w.Frame2->childAt(QList<int>{35, 100, 166}[i], 123), w.optKartinka[i]);
+    // The question keeps its caption; each kind word begins right after its button, and no
+    // button covers a letter.
+    const auto *question = static_cast<KindQuestion *>(w.lblEnd[3]);
+    QCOMPARE(question->text(),
+             language == "0" ? QStringLiteral("Ты:       мальчик,       девочка,       друг?")
+                             : QStringLiteral("       boy?              girl?               ?"));
+    QVERIFY(question->wordFont().pixelSize() >= 8);
+    const QVector<QRect> words = question->wordBoxes();
+    for (int i = 0; i < words.size(); ++i) {
+        const QRect word = words[i].translated(question->pos());
+        QVERIFY(word.right() < w.Frame2->width());
+        for (QRadioButton *kind : w.optKartinka)
+            QVERIFY(!word.intersects(kind->geometry()));
+        const int kind = i - (int(words.size()) - 3);
+        if (kind >= 0)
+            QVERIFY(qAbs(word.left() - w.optKartinka[kind]->geometry().right()) <= 4);
+    }
+    // Each headline fits its label, no line cut (checked as the first place's headline).
+    const QStringList headlines = {g.state.MsgFirstPlace, g.state.MsgTopTen, g.state.MsgNoRecord};
+    for (const QString &headline : headlines) {
+        g.state.MsgFirstPlace = headline;
+        w.ProverkaRekorda();
+        QCOMPARE(w.lblEnd[0]->text(), headline);
+        QVERIFY(w.lblEnd[0]->heightForWidth(177) <= 49);
+        QVERIFY(w.lblEnd[0]->font().pixelSize() >= 12);
+    }
+}
+
+void TestForm1::buttonFacesShowTheBackColour() {
+    // The cards' colour on the faces, flat, whatever the widget style draws.
+    Game g(m_dir->path());
+    QPushButton *clear = g.window->cmdTOP[0];
+    for (int n = 0; n < 7; ++n) {
+        g.state.IniValue[0] = QString::number(n);
+        g.program.form2().SetColor();
+        const QColor card = g.window->Foto[1]->backColor();
+        const QImage face = clear->grab().toImage();
+        for (const QPoint &at : {QPoint(4, 4), QPoint(85, 20), QPoint(45, 5)}) {
+            const QColor c = face.pixelColor(at);
+            QVERIFY2(qAbs(c.red() - card.red()) + qAbs(c.green() - card.green()) +
+                             qAbs(c.blue() - card.blue()) <=
+                         8,
+                     qPrintable(QStringLiteral("background %1: %2").arg(n).arg(c.name())));
+        }
+    }
+    // Pressed, disabled and focused faces still look different.
+    const QImage plain = clear->grab().toImage();
+    QApplication::setActiveWindow(g.window);
+    for (const auto &look : std::initializer_list<std::function<void(bool)>>{
+             [clear](bool on) { clear->setDown(on); }, [clear](bool on) { clear->setEnabled(!on); },
+             [clear](bool on) { on ? clear->setFocus() : clear->clearFocus(); }}) {
+        look(true);
+        QVERIFY(clear->grab().toImage() != plain);
+        look(false);
+    }
 }
 
 void TestForm1::closingEndsTheProgram() {

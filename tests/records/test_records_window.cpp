@@ -2,6 +2,7 @@
 // command bar, the records view and the help box.
 #include "gamedriver.h"
 #include "i18n/languagetexts.h"
+#include "i18n/setlanguage.h"
 #include "modal.h"
 #include "records/recordfile.h"
 #include "records/recordsview.h"
@@ -108,7 +109,11 @@ class TestRecordsWindow : public QObject {
     }
 
     void gameWonBeforeTheFirstTick() {
+        // The record names the set on the board, not one chosen since in the options.
+        writeSet(m_dir->path() + "/img1", 12, "Letters");
         Game g(m_dir->path());
+        g.program.form2().optP[1]->setChecked(true);
+        g.program.form2().cmdNAS_Click(2);
         QCOMPARE(g.window->lblTime->text(), QStringLiteral("Time"));
         g.win();
         QCOMPARE(g.window->lblEnd[1]->text(), QStringLiteral("0"));
@@ -150,22 +155,50 @@ class TestRecordsWindow : public QObject {
         QCOMPARE(readBytes(m_record), expected);
     }
 
-    void refusedTableIsLeftAsItWas() {
+    void tablesTheGameDidNotWrite_data() {
+        QTest::addColumn<QByteArray>("table");
+        QTest::addColumn<QString>("told"); // "" when the game is a record and stored
         QByteArray eleven;
         for (int i = 1; i <= 11; ++i)
             eleven += QByteArray::number(i) + (i == 11 ? "~x~S~4~d~^\r\n" : "~x~S~4~d\r\n");
-        writeFile(*m_dir, "record.txt", eleven);
+        QTest::newRow("eleven results")
+            << eleven
+            << "В файле рекордов больше 10 результатов: запись производиться не будет. Исправьте "
+               "файл.";
+        QTest::newRow("not a result") << QByteArray("9~x~S~4~d~^\r\n\r\n12~only~three\r\n")
+                                      << "(the first of them is line 3)";
+        QTest::newRow("a folder in its place") << QByteArray("<folder>") << "Could not read";
+        QTest::newRow("empty, left by a crash") << QByteArray() << "";
+        QTest::newRow("unmarked") << QByteArray("9~x~S~4~d\r\n3~y~S~4~d\r\n") << "";
+    }
+    void tablesTheGameDidNotWrite() {
+        // Never asked for a name that is then thrown away: a table the game cannot rewrite
+        // offers no record, and the player hears why once, over the frame.
+        QFETCH(QByteArray, table);
+        QFETCH(QString, told);
+        if (table == "<folder>")
+            QDir().mkdir(m_record);
+        else
+            writeFile(*m_dir, "record.txt", table);
         Game g(m_dir->path());
         Form1 &w = *g.window;
+        MessageCloser messages;
         winIn(g, "5");
-        QVERIFY(w.cmdEND[2]->isEnabled());
-        Modal seen;
-        closeNextModal(seen);
+        g.click(0); // the victory again
+        QCOMPARE(w.cmdEND[2]->isEnabled(), told.isEmpty());
+        if (!told.isEmpty()) {
+            QTRY_COMPARE(messages.said.size(), 1);
+            QVERIFY2(messages.said[0].contains(told), qPrintable(messages.said[0]));
+            QCOMPARE(w.lblEnd[0]->text(), g.state.MsgNoRecord);
+            QVERIFY(readBytes(m_record) == table || QFileInfo(m_record).isDir());
+            return;
+        }
         QTest::mouseClick(w.cmdEND[2], Qt::LeftButton);
-        QCOMPARE(seen.title, QStringLiteral("Kestrova"));
-        QCOMPARE(seen.text, QStringLiteral("В файле рекордов больше 10 результатов: запись "
-                                           "производиться не будет. Исправьте файл."));
-        QCOMPARE(readBytes(m_record), eleven);
+        QVERIFY(messages.said.isEmpty());
+        const QByteArray stored = readBytes(m_record);
+        QCOMPARE(stored.count("~^"), 1);
+        QVERIFY(stored.contains("999~Unknown~Test~6~") || stored.startsWith("3~y~S~4~d\r\n9~x"));
+        QVERIFY(stored.endsWith("5~Unknown~Colours~6~" + Today.toUtf8() + "\r\n"));
     }
 
     void recordsViewSortsAndNumbers() {
@@ -212,6 +245,17 @@ class TestRecordsWindow : public QObject {
         QCOMPARE(column(view, RecordsView::Place), (QStringList{"2", "1", "3"}));
         clickHeader(view, RecordsView::Gamer);
         QCOMPARE(column(view, RecordsView::Gamer), (QStringList{"Ann", "bob", "Cid"}));
+        // Names in the interface language's alphabetical order: Ё between Е and Ж.
+        SetLanguage(g.program, Lang::Russian);
+        view->clear();
+        view->fill({{"Жора", "1", "", "", 0},
+                    {"Ёжик", "2", "", "", 0},
+                    {"Bob", "4", "", "", 0},
+                    {"Егор", "3", "", "", 0},
+                    {"ann", "5", "", "", 0}});
+        QCOMPARE(column(view, RecordsView::Gamer),
+                 (QStringList{"Егор", "Ёжик", "Жора", "ann", "Bob"}));
+        SetLanguage(g.program, Lang::English);
 
         // Closing empties the view; reopening keeps the chosen sort column.
         QTest::mouseClick(w.cmdTOP[3], Qt::LeftButton);
@@ -248,12 +292,11 @@ class TestRecordsWindow : public QObject {
         Game g(m_dir->path());
         QTest::mouseClick(g.window->cmdTOP[3], Qt::LeftButton);
         QTreeWidgetItem *row = g.window->lvRecord->topLevelItem(0);
-        QVERIFY(row);
-        QCOMPARE(row->text(RecordsView::Gamer), QStringLiteral("Unknown"));
-        QCOMPARE(row->text(RecordsView::Place), QStringLiteral("1"));
-        QCOMPARE(row->text(RecordsView::Time), QStringLiteral("999"));
-        QCOMPARE(row->text(RecordsView::Set), QStringLiteral("Test"));
-        QCOMPARE(row->text(RecordsView::Date), recordDate(QDate::currentDate().addDays(-30)));
+        QVERIFY(row && g.window->lvRecord->topLevelItemCount() == 1);
+        QCOMPARE(
+            QStringList({row->text(0), row->text(1), row->text(2), row->text(3), row->text(4)}),
+            QStringList(
+                {"Unknown", "1", "999", "Test", recordDate(QDate::currentDate().addDays(-30))}));
         QCOMPARE(picture(row->icon(0)), picture(RecordsView::imageListIcon(6)));
     }
 

@@ -52,9 +52,10 @@ class TestSettings : public QObject {
         QVERIFY(!readSettingsLines(path));
         writeFile(dir, "Kestrova.ini", "optFon=5\r\noptP=1\nchks.Value=0");
         QCOMPARE(*readSettingsLines(path), (QStringList{"optFon=5", "optP=1", "chks.Value=0"}));
-        // Far larger than any settings file: not read, so the defaults stand.
-        writeFile(dir, "Kestrova.ini", "optFon=5\r\n" + QByteArray(100 * 1024, '1'));
-        QVERIFY(!readSettingsLines(path));
+        // Any size: the lines before a huge one, and nothing after it is read.
+        writeFile(dir, "Kestrova.ini",
+                  "optFon=5\r\noptP=1\r\n1\r\n0\r\n1\r\n" + QByteArray(100 * 1024, '1') + "\r\n7");
+        QCOMPARE(*readSettingsLines(path), (QStringList{"optFon=5", "optP=1", "1", "0", "1"}));
         QDir().mkpath(path + "x");
         QVERIFY(!readSettingsLines(path + "x"));
     }
@@ -91,6 +92,7 @@ class TestSettings : public QObject {
                  (QStringList{"optFon=4", "optP=6", "chks.Value=0", "Localisation=0.4",
                               "chkz.Value=1"}));
         QCOMPARE(settingsFileLines(ini, 2, 0.0f, 0)[3], QStringLiteral("Localisation=0"));
+        QCOMPARE(settingsFileLines(ini, 2, *languageValue("-0"), 0)[3], "Localisation=0");
     }
 
     void backgroundChoices() {

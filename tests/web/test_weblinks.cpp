@@ -24,28 +24,27 @@ class WebLinksTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void theLanguageLetter() {
-        QCOMPARE(languageLetter(1), QStringLiteral("e"));
-        QCOMPARE(languageLetter(0), QStringLiteral("r"));
+    void theAddressesOfEitherLanguage() {
         // A stored value that only rounds to English is not English.
         QCOMPARE(languageLetter(1.2f), QStringLiteral("r"));
-        QCOMPARE(languageLetter(0.4f), QStringLiteral("r"));
-        QCOMPARE(languageLetter(2), QStringLiteral("r"));
         QCOMPARE(pageAddress(QStringLiteral("/games/kestrova"), 1),
                  QStringLiteral("file:///games/kestrova/web/index-e.htm"));
         QCOMPARE(pageAddress(QStringLiteral("/games/my game/"), 0),
                  QStringLiteral("file:///games/my game/web/index-r.htm"));
+        QCOMPARE(galleryAddress(QStringLiteral("/games/kestrova"), 1),
+                 QStringLiteral("file:///games/kestrova/web/index-e.htm#gallery"));
+        QCOMPARE(galleryAddress(QStringLiteral("/games/my game/"), 0),
+                 QStringLiteral("file:///games/my game/web/index-r.htm#gallery"));
     }
 
-    void everyLabelOpensThePageOfTheInterfaceLanguage() {
+    void theMakersNameOpensTheGalleryTheHomepageLabelThePageOfTheInterfaceLanguage() {
         QTemporaryDir dir;
         writeSet(dir.path() + "/img0", 12, "Animals");
         Browser browser;
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "open");
         Game g(dir.path());
         const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
-        const QString english = QUrl::fromLocalFile(dir.path() + "/web/index-e.htm").toString();
-        const QString russian = QUrl::fromLocalFile(dir.path() + "/web/index-r.htm").toString();
+        const QString english = pageAddress(dir.path(), 1), russian = pageAddress(dir.path(), 0);
 
         for (int index : {0, 1, 3})
             QTest::mouseClick(g.window->lblWeb[index], Qt::LeftButton);
@@ -54,8 +53,8 @@ class WebLinksTest : public QObject {
             QTest::mouseClick(g.window->lblWeb[index], Qt::LeftButton);
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 
-        QCOMPARE(browser.opened,
-                 QStringList({english, english, english, russian, russian, russian}));
+        const QString ge = english + "#gallery", gr = russian + "#gallery";
+        QCOMPARE(browser.opened, QStringList({ge, ge, english, gr, gr, russian}));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
         QVERIFY(g.window->Timer1->isActive());
     }
