@@ -86,13 +86,13 @@ void coldLoads(int rounds) {
 class PaintCounter : public QObject {
   public:
     std::array<int, CardCount> paints{};
-    Form1 *window = nullptr;
+    const Game *game = nullptr;
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() == QEvent::Paint) {
             for (int k = 0; k < CardCount; ++k) {
-                if (watched == window->Foto[k])
+                if (watched == game->card(k))
                     ++paints[k];
             }
         }
@@ -111,22 +111,23 @@ void clicks(int perSet, std::vector<double> &times) {
         if (!QTest::qWaitForWindowExposed(&window))
             fail(QStringLiteral("the main window was not shown"));
         PaintCounter counter;
-        counter.window = &window;
-        for (CardWidget *card : window.Foto)
-            card->installEventFilter(&counter);
+        counter.game = &game;
+        for (int k = 0; k < CardCount; ++k)
+            game.card(k)->installEventFilter(&counter);
 
         // Every picture of the deal into the cache, as a click would put it there.
         for (int k = 0; k < CardCount; ++k)
-            game.pictures.picture(window.board.CardPic[k], window.Foto[k]->size());
+            game.pictures.picture(game.model.board().CardPic[k], game.card(k)->size());
 
         for (int i = 0; i < perSet; ++i) {
-            if (window.board.OpenPairs >= PairCount - 1) {
-                window.clearBoard();
+            const Board &board = game.model.board();
+            if (board.OpenPairs >= PairCount - 1) {
+                game.model.clearBoard();
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
             }
             std::vector<int> closed;
             for (int k = 0; k < CardCount; ++k) {
-                if (!window.board.CardOpen[k] && k != window.board.PrevCard)
+                if (!board.CardOpen[k] && k != board.PrevCard)
                     closed.push_back(k);
             }
             const int k =
@@ -142,7 +143,7 @@ void clicks(int perSet, std::vector<double> &times) {
 
             if (counter.paints[k] == paintsBefore)
                 fail(QStringLiteral("card %1 was not painted after its click").arg(k));
-            if (!window.Foto[k]->hasPicture())
+            if (!game.card(k)->hasPicture())
                 fail(QStringLiteral("card %1 shows no picture after its click").arg(k));
         }
     }

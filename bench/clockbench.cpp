@@ -43,9 +43,9 @@ int main(int argc, char *argv[]) {
     // Win a game, then "Else": the clock starts again from 0 at a moment known to the
     // microsecond, the last thing that button does.
     game.win();
-    if (!window.Frame2->isVisible())
+    if (!game.frameShown())
         fail(QStringLiteral("the game was not won"));
-    window.cmdEND[0]->click();
+    game.get<QPushButton>("cmdEND(0)")->click();
     QElapsedTimer wall;
     wall.start();
 
@@ -55,29 +55,29 @@ int main(int argc, char *argv[]) {
     QTimer::singleShot(550 - static_cast<int>(wall.elapsed()), Qt::PreciseTimer, &loop,
                        &QEventLoop::quit);
     loop.exec();
-    const auto pairs = game.pairs();
+    const auto pairs = pairsOf(game.model.board());
     for (int i = 0; i < TenthsFromPairs; ++i) {
         game.click(pairs[i].first);
         game.click(pairs[i].second);
     }
-    if (!window.Timer2->isActive())
+    if (!game.model.clock().tenthsRunning())
         fail(QStringLiteral("the tenths timer does not run after ten pairs"));
 
-    // After each tenths tick (this runs after the game's own handler, which wrote the label):
+    // After each tenths step (this runs after the label has been written):
     // the time shown against the time passed. Between ticks the label lags by up to another
     // tenth, as any display of truncated tenths does.
     double worst = 0;
     int ticks = 0;
     double finalShown = 0;
     double finalWall = 0;
-    QObject::connect(window.Timer2, &QTimer::timeout, &window, [&] {
+    QObject::connect(&game.model.clock(), &GameClock::captionChanged, &window, [&] {
         const double now = seconds(wall);
         // Until the first whole second the tenths count on from where the won game left them.
         if (now < 1.5)
             return;
-        const auto shown = parseLocaleNumber(window.lblTime->text());
+        const auto shown = parseLocaleNumber(game.time());
         if (!shown)
-            fail(QStringLiteral("the time label shows \"%1\"").arg(window.lblTime->text()));
+            fail(QStringLiteral("the time label shows \"%1\"").arg(game.time()));
         const double error = *shown - now;
         if (std::fabs(error) > std::fabs(worst))
             worst = error;

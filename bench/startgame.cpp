@@ -3,6 +3,7 @@
 
 #include "game/cardwidget.h"
 #include "game/form1.h"
+#include "game/gamemodel.h"
 
 #include <QString>
 
@@ -11,11 +12,12 @@ StartWindow startWindowState(QWidget *window, QString *why) {
     if (!form)
         return StartWindow::Other;
     for (int k = 0; k < CardCount; ++k) {
-        if (!form->Foto[k] || !form->Foto[k]->isVisible()) {
+        const auto *card = form->findChild<CardWidget *>(QStringLiteral("Foto(%1)").arg(k));
+        if (!card || !card->isVisible()) {
             *why = QStringLiteral("card %1 is not on the window").arg(k);
             return StartWindow::Wrong;
         }
-        if (form->board.CardPic[k].isEmpty()) {
+        if (form->model().board().CardPic[k].isEmpty()) {
             *why = QStringLiteral("card %1 is not dealt").arg(k);
             return StartWindow::Wrong;
         }

@@ -1,11 +1,11 @@
 // Starts Kestrova: the command line, the folders, the shared values and services, then the main
 // window.
+#include "game/gamemodel.h"
 #include "game/program.h"
 #include "ui/apppaths.h"
 #include "ui/commandline.h"
 #include "ui/gamefolders.h"
 #include "ui/picturecache.h"
-#include "ui/programstate.h"
 #include "ui/randomsource.h"
 #include "ui/soundplayer.h"
 
@@ -17,8 +17,7 @@
 #include <cstdio>
 
 namespace {
-const QString Version =
-    QStringLiteral("%1.%2").arg(KESTROVA_VERSION_MAJOR).arg(KESTROVA_VERSION_MINOR);
+const QString Version = QStringLiteral(KESTROVA_VERSION);
 
 // The icon of the windows, in every size built in, for the taskbar and the window switcher.
 QIcon appIcon() {
@@ -60,14 +59,11 @@ int main(int argc, char *argv[]) {
 
     const GameFolders folders = locateGameFolders(
         applicationFolder(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    ProgramState state;
-    state.appFolder = folders.data;
-    state.WriteFolder = folders.written;
-    state.CannotSave = !folders.writable;
     ClockRandom random;
     SoundPlayer sound;
+    GameModel model(folders, random, sound);
     PictureCache pictures;
-    Program program(state, random, sound, pictures);
+    Program program(model, pictures);
     program.showMainWindow();
     return QApplication::exec();
 }

@@ -3,22 +3,17 @@
 
 #include "game/boardfocus.h"
 #include "game/cardwidget.h"
-#include "game/form1.h"
-#include "game/program.h"
+#include "game/gamemodel.h"
 #include "i18n/accessibletexts.h"
-#include "records/recordsview.h"
+#include "i18n/messages.h"
 #include "ui/accessibility.h"
-#include "ui/clicklabel.h"
 #include "ui/focusring.h"
-#include "ui/programstate.h"
 
 #include <QAccessible>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QRadioButton>
 
-BoardAccess::BoardAccess(Form1 &window) : m_window(window) {
+BoardAccess::BoardAccess(QWidget &window, const CardWidgets &cards, const GameModel &model)
+    : m_cards(cards), m_model(model) {
     installAccessibleControls();
     installFocusRing();
     // Says nothing on screen; screen readers hear what it announces.
@@ -26,7 +21,7 @@ BoardAccess::BoardAccess(Form1 &window) : m_window(window) {
     m_status->setObjectName(QStringLiteral("announcements"));
     m_status->setGeometry(0, 0, 1, 1);
     for (int k = 0; k < CardCount; ++k) {
-        CardWidget *card = window.Foto[k];
+        CardWidget *card = cards[k];
         card->setFocusPolicy(k == m_focus ? Qt::TabFocus : Qt::NoFocus);
         card->describe = [this, k] { return cardText(k); };
         card->onArrow = [this, k](int columns, int rows) {
@@ -37,18 +32,18 @@ BoardAccess::BoardAccess(Form1 &window) : m_window(window) {
 }
 
 bool BoardAccess::russian() const {
-    return m_window.program().state.Language == 0;
+    return m_model.language().russian();
 }
 
 void BoardAccess::focusCard(int card, bool take) {
     if (card < 0 || card >= CardCount)
         return;
-    const bool boardHasFocus = m_window.Foto[m_focus]->hasFocus();
-    m_window.Foto[m_focus]->setFocusPolicy(Qt::NoFocus);
+    const bool boardHasFocus = m_cards[m_focus]->hasFocus();
+    m_cards[m_focus]->setFocusPolicy(Qt::NoFocus);
     m_focus = card;
-    m_window.Foto[card]->setFocusPolicy(Qt::TabFocus);
+    m_cards[card]->setFocusPolicy(Qt::TabFocus);
     if (take || boardHasFocus)
-        m_window.Foto[card]->setFocus(Qt::OtherFocusReason);
+        m_cards[card]->setFocus(Qt::OtherFocusReason);
 }
 
 void BoardAccess::dealt(const QString &setFolder) {
@@ -56,7 +51,7 @@ void BoardAccess::dealt(const QString &setFolder) {
 }
 
 QString BoardAccess::cardText(int k) const {
-    const Board &board = m_window.board;
+    const Board &board = m_model.board();
     if (k < 0 || k >= CardCount)
         return QString();
     const CardState state = !board.FaceUp[k]    ? CardState::FaceDown
@@ -69,7 +64,7 @@ QString BoardAccess::cardText(int k) const {
 void BoardAccess::cardChanged(int k) const {
     if (!QAccessible::isActive() || k < 0 || k >= CardCount)
         return;
-    QAccessibleEvent event(m_window.Foto[k], QAccessible::NameChanged);
+    QAccessibleEvent event(m_cards[k], QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }
 
@@ -80,10 +75,10 @@ void BoardAccess::turned(int card, int previous, const TurnOutcome &out) {
         cardChanged(k);
     if (out.matched) {
         const QString picture =
-            pictureName(m_names, Board::pictureNumber(m_window.board.CardPic[card]), russian());
+            pictureName(m_names, Board::pictureNumber(m_model.board().CardPic[card]), russian());
         announce(m_status, pairFoundText(picture, russian()));
     } else if (!out.turnedDown.isEmpty()) {
-        announce(m_status, noMatchText(russian()));
+        announce(m_status, message(Msg::NoMatch, russian()));
     }
 }
 
@@ -92,14 +87,7 @@ void BoardAccess::victory(const QString &time, bool record) {
 }
 
 void BoardAccess::applyLanguage() {
-    const bool ru = russian();
-    m_status->setAccessibleName(controlName(ControlName::Status, ru));
-    m_window.txtRec->setAccessibleName(controlName(ControlName::NameBox, ru));
-    m_window.lvRecord->setAccessibleName(controlName(ControlName::RecordsView, ru));
-    m_window.txtHELP->setAccessibleName(controlName(ControlName::HelpBox, ru));
-    const ControlName kinds[3] = {ControlName::Boy, ControlName::Girl, ControlName::Friend};
-    for (int i = 0; i < 3; ++i)
-        m_window.optKartinka[i]->setAccessibleName(controlName(kinds[i], ru));
+    m_status->setAccessibleName(message(Msg::Status, russian()));
     for (int k = 0; k < CardCount; ++k)
         cardChanged(k);
 }

@@ -2,19 +2,24 @@
 // called, and what the game says when a pair is found or missed and when the game is won.
 #pragma once
 
+#include "game/board.h"
 #include "game/picturenames.h"
 
 #include <QString>
 #include <QVector>
+#include <array>
 
-class Form1;
+class CardWidget;
+class GameModel;
 class QLabel;
-struct TurnOutcome;
+class QWidget;
+
+using CardWidgets = std::array<CardWidget *, CardCount>;
 
 class BoardAccess {
   public:
-    // Wires the cards of `window` (built already): their names and their arrow keys.
-    explicit BoardAccess(Form1 &window);
+    // Wires the cards (built already) of `window`: their names and their arrow keys.
+    BoardAccess(QWidget &window, const CardWidgets &cards, const GameModel &model);
 
     // The card the keyboard is on: the only card that Tab reaches.
     int focusedCard() const { return m_focus; }
@@ -27,7 +32,7 @@ class BoardAccess {
     // happened. `previous` is the card the click was compared with.
     void turned(int card, int previous, const TurnOutcome &out);
     void victory(const QString &time, bool record);
-    // The interface language changed: the names of the controls follow it.
+    // The interface language changed: what the cards and the announcements are called.
     void applyLanguage();
 
     // What a screen reader says for card k now.
@@ -37,7 +42,8 @@ class BoardAccess {
     bool russian() const;
     void cardChanged(int k) const;
 
-    Form1 &m_window;
+    const CardWidgets &m_cards;
+    const GameModel &m_model;
     QLabel *m_status = nullptr;
     QVector<PictureName> m_names;
     int m_focus = 0;

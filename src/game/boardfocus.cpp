@@ -1,13 +1,14 @@
 // Moving the keyboard focus over the board of 6 × 4 cards.
 #include "game/boardfocus.h"
 
+#include "game/board.h"
 #include "game/layout.h"
 
 int moveFocus(int card, int columns, int rows) {
     const int column = card % Layout::GridColumns + columns;
     const int row = card / Layout::GridColumns + rows;
-    if (card < 0 || card >= Layout::CardCount || column < 0 || column >= Layout::GridColumns ||
-        row < 0 || row >= Layout::GridRows)
+    if (card < 0 || card >= CardCount || column < 0 || column >= Layout::GridColumns || row < 0 ||
+        row >= Layout::GridRows)
         return card;
     return row * Layout::GridColumns + column;
 }

@@ -3,7 +3,6 @@
 
 #include "game/board.h"
 #include "ui/apppaths.h"
-#include "ui/programstate.h"
 #include "ui/randomsource.h"
 #include "ui/textfile.h"
 
@@ -12,21 +11,15 @@ namespace {
 constexpr int AttemptsPerPass = 101;
 constexpr int MaxSetNameLength = 40;
 
-// The integer part of n * r, kept inside 0..n-1 even for a draw of exactly 1.
-int drawBelow(RandomSource &random, int n) {
-    const int v = static_cast<int>(n * random.next());
-    return v < 0 ? 0 : (v >= n ? n - 1 : v);
-}
-
 // Deals until every card has a picture; each picture number may lie on at most `copies` cards.
 void dealCards(Board &board, DealState &d, const QString &folder, RandomSource &random,
                int pictures, int copies) {
     while (d.CardsDealt < CardCount) {
         for (int attempt = 0; attempt < AttemptsPerPass; ++attempt) {
-            d.DealNumber = static_cast<float>(drawBelow(random, pictures));
-            d.DealSlot = static_cast<float>(drawBelow(random, CardCount));
-            const int number = static_cast<int>(d.DealNumber);
-            const int slot = static_cast<int>(d.DealSlot);
+            d.DealNumber = wholePart(pictures, random.next());
+            d.DealSlot = wholePart(CardCount, random.next());
+            const int number = d.DealNumber;
+            const int slot = d.DealSlot;
             if (d.PicUsed[number] >= copies || !board.CardPic[slot].isEmpty())
                 continue;
             board.CardPic[slot] = folder + QString::number(number) + QStringLiteral(".gif");
@@ -49,22 +42,21 @@ QString pictureSetName(const QString &appFolder, int set) {
         .left(MaxSetNameLength);
 }
 
-void ChangePicSet(Board &board, DealState &deal, ProgramState &state, int selectedSet,
+void ChangePicSet(Board &board, DealState &deal, const QString &appFolder, int selectedSet,
                   RandomSource &random, const FileExists &exists) {
     // With no valid choice the first set is used, so the cards always have pictures to show.
     const int set = (selectedSet >= 0 && selectedSet < PictureSetCount) ? selectedSet : 0;
-    state.PicFolder = pictureSetFolder(state.appFolder, set);
+    deal.Folder = pictureSetFolder(appFolder, set);
     deal.Set = set;
 
-    if (exists(state.PicFolder + QStringLiteral("13.gif"))) {
+    if (exists(deal.Folder + QStringLiteral("13.gif"))) {
         board.NumberPairMode = true;
-        ChangePicSetEnglish(board, deal, state, random);
+        ChangePicSetEnglish(board, deal, random);
         return;
     }
-    dealCards(board, deal, state.PicFolder, random, PairCount, 2);
+    dealCards(board, deal, deal.Folder, random, PairCount, 2);
 }
 
-void ChangePicSetEnglish(Board &board, DealState &deal, const ProgramState &state,
-                         RandomSource &random) {
-    dealCards(board, deal, state.PicFolder, random, CardCount, 1);
+void ChangePicSetEnglish(Board &board, DealState &deal, RandomSource &random) {
+    dealCards(board, deal, deal.Folder, random, CardCount, 1);
 }

@@ -1,37 +1,38 @@
 // Dealing a picture set onto the board: which picture file lies under each card.
 #pragma once
 
+#include "game/board.h"
+
 #include <QString>
 #include <array>
 #include <functional>
 
-class Board;
 class RandomSource;
-struct ProgramState;
 
 constexpr int PictureSetCount = 7;
 
-// The scratch counters of one deal; a fresh board starts with a fresh one.
+// One deal: its scratch counters, and the set dealt; a fresh board starts with a fresh one.
 struct DealState {
-    std::array<float, 24> PicUsed{};
-    float CardsDealt = 0;
-    float DealNumber = 0;
-    float DealSlot = 0;
+    std::array<int, CardCount> PicUsed{};
+    int CardsDealt = 0;
+    int DealNumber = 0;
+    int DealSlot = 0;
     // The picture set dealt (0..6), -1 before the deal; a record names this set.
     int Set = -1;
+    // Its folder, with a trailing separator; empty before the deal.
+    QString Folder;
 };
 
 using FileExists = std::function<bool(const QString &)>;
 
-// Takes the chosen set (0..6; anything else counts as set 0), sets the program's picture
-// folder, decides the matching rule and deals the 24 cards. A set whose folder holds "13.gif"
-// is a number-pair set. Expects a freshly built board.
-void ChangePicSet(Board &board, DealState &deal, ProgramState &state, int selectedSet,
+// Takes the chosen set (0..6; anything else counts as set 0), decides the matching rule and
+// deals the 24 cards. A set whose folder holds "13.gif" is a number-pair set. Expects a freshly
+// built board.
+void ChangePicSet(Board &board, DealState &deal, const QString &appFolder, int selectedSet,
                   RandomSource &random, const FileExists &exists);
 
 // The number-pair deal: 24 different pictures, one card each.
-void ChangePicSetEnglish(Board &board, DealState &deal, const ProgramState &state,
-                         RandomSource &random);
+void ChangePicSetEnglish(Board &board, DealState &deal, RandomSource &random);
 
 // The folder of picture set n below the application folder, with a trailing separator.
 QString pictureSetFolder(const QString &appFolder, int set);

@@ -1,44 +1,35 @@
-// Lays out the main window and maps its clicks and timer ticks onto the board and the clock.
+// Lays out the main window, paints what the game model says and hands it the clicks.
 #include "game/form1.h"
 
-#include "game/boardaccess.h"
 #include "game/cardwidget.h"
-#include "game/clock.h"
+#include "game/gamemodel.h"
 #include "game/layout.h"
 #include "game/program.h"
-#include "i18n/languagetexts.h"
-#include "i18n/setlanguage.h"
 #include "records/helptext.h"
 #include "records/kindquestion.h"
-#include "records/recordcheck.h"
 #include "records/recordfile.h"
+#include "records/recordrows.h"
 #include "records/recordsview.h"
 #include "riddles/frmzag.h"
 #include "riddles/riddlefile.h"
-#include "riddles/riddlerules.h"
 #include "settings/form2.h"
-#include "settings/settingsfile.h"
-#include "settings/soundtable.h"
 #include "ui/apppaths.h"
 #include "ui/backcolor.h"
 #include "ui/clicklabel.h"
 #include "ui/fittext.h"
 #include "ui/flatbutton.h"
 #include "ui/labelstyle.h"
-#include "ui/localenumber.h"
 #include "ui/messagebox.h"
 #include "ui/picturecache.h"
+#include "ui/picturepart.h"
 #include "ui/pointers.h"
-#include "ui/programstate.h"
 #include "ui/randomsource.h"
 #include "ui/twips.h"
 #include "web/weblinks.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -47,18 +38,19 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QUrl>
 
 namespace {
 
-// The window's colours before any background is chosen.
-const QColor WindowColor(180, 180, 180);
-const QColor CardColor(200, 200, 200);
+QColor colour(const Rgb &rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+// The window's colours before any background is chosen: the plain look's.
+const QColor WindowColor = colour(PlainWindowColour);
+const QColor CardColor = colour(PlainCardColour);
 const QColor EndRed(Qt::red);
 
-constexpr int SecondsInterval = 1000;
-constexpr int TenthsInterval = 100;
 constexpr int NameLength = 15;
 // The headlines' font, and the smallest it may shrink to so that they fit their label.
 constexpr int HeadlinePixels = 18;
@@ -68,13 +60,6 @@ constexpr int OptionsOffsetX = 4900;
 constexpr int OptionsOffsetY = 840;
 // The riddles window opens this far right of and below it (in twips).
 constexpr int RiddleOffset = 1000;
-// The date of the placeholder result in a fresh record file.
-constexpr int PlaceholderAgeDays = 30;
-
-// The date of the placeholder result that a fresh record file holds.
-QString placeholderDate() {
-    return recordDate(QDate::currentDate().addDays(-PlaceholderAgeDays));
-}
 
 QLabel *endLabel(QWidget *parent, const QRect &geometry, const QColor &text, int pixelSize) {
     auto *label = new QLabel(parent);
@@ -87,7 +72,7 @@ QLabel *endLabel(QWidget *parent, const QRect &geometry, const QColor &text, int
 
 } // namespace
 
-Form1::Form1(Program &program) : m_program(program) {
+Form1::Form1(Program &program, GameModel &model) : m_program(program), m_model(model) {
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(Layout::ClientWidth, Layout::ClientHeight);
     QFont font = this->font();
@@ -101,30 +86,21 @@ Form1::Form1(Program &program) : m_program(program) {
     buildCommandBar();
 
     lblTime = new QLabel(QStringLiteral("Time"), this);
+    lblTime->setObjectName(QStringLiteral("lblTime"));
     lblTime->setGeometry(Layout::TimeLabel);
     lblTime->setAlignment(Qt::AlignCenter);
     setTextLook(lblTime, 18, true, Qt::white);
-
-    // Both timers are inactive until their intervals are set.
-    Timer1 = new QTimer(this);
-    Timer1->setTimerType(Qt::PreciseTimer);
-    connect(Timer1, &QTimer::timeout, this, [this] {
-        if (const auto caption = secondsStep(m_program.state, board.OpenPairs))
-            lblTime->setText(*caption);
-    });
-    Timer2 = new QTimer(this);
-    Timer2->setTimerType(Qt::PreciseTimer);
-    connect(Timer2, &QTimer::timeout, this,
-            [this] { lblTime->setText(tenthsStep(m_program.state)); });
 
     buildBottomLabels();
     buildVictoryFrame();
 
     // Both views lie over the board and start hidden.
     lvRecord = new RecordsView(this);
+    lvRecord->setObjectName(QStringLiteral("lvRecord"));
     lvRecord->setGeometry(Layout::RecordsView);
     lvRecord->hide();
     txtHELP = new QPlainTextEdit(this);
+    txtHELP->setObjectName(QStringLiteral("txtHELP"));
     txtHELP->setGeometry(Layout::HelpBox);
     txtHELP->setReadOnly(true);
     txtHELP->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -134,11 +110,24 @@ Form1::Form1(Program &program) : m_program(program) {
     txtHELP->setTabChangesFocus(true);
     txtHELP->hide();
 
-    m_access = std::make_unique<BoardAccess>(*this);
+    m_access = std::make_unique<BoardAccess>(*this, Foto, m_model);
     setTabOrder();
+    observeModel();
 }
 
 Form1::~Form1() = default;
+
+void Form1::observeModel() {
+    connect(&m_model.clock(), &GameClock::captionChanged, this,
+            [this](const QString &caption) { lblTime->setText(caption); });
+    connect(&m_model, &GameModel::soundCaptionChanged, this,
+            [this](const QString &caption) { lblSND->setText(caption); });
+    connect(&m_model, &GameModel::lookChanged, this, [this] { SetColor(m_model.look()); });
+    connect(&m_model, &GameModel::languageChanged, this,
+            [this] { SetLanguage(m_model.language()); });
+    connect(&m_model, &GameModel::dealt, this, [this] { m_access->dealt(m_model.deal().Folder); });
+    connect(&m_model, &GameModel::boardCleared, this, &Form1::clearCards);
+}
 
 void Form1::setTabOrder() {
     // The board (its one focusable card), the command bar from left to right, the help and the
@@ -161,44 +150,35 @@ void Form1::setTabOrder() {
         Foto[k]->setFocusPolicy(k == m_access->focusedCard() ? Qt::TabFocus : Qt::NoFocus);
 }
 
-void Form1::languageChanged() {
-    m_access->applyLanguage();
-    lvRecord->setLanguage(
-        QLocale(m_program.state.Language == Lang::Russian ? QLocale::Russian : QLocale::English));
-}
-
 void Form1::buildBottomLabels() {
-    auto makeLabel = [this](const QString &caption, const QRect &geometry) {
+    auto makeLabel = [this](const QString &caption, const QRect &geometry, const char *name) {
         auto *label = new ClickLabel(caption, this);
+        label->setObjectName(QString::fromLatin1(name));
         label->setGeometry(geometry);
         label->setAlignment(Qt::AlignCenter);
         label->setAutoFillBackground(true);
         setBackColor(label, CardColor);
         return label;
     };
-    lblZAG = makeLabel(QStringLiteral("Загадка"), Layout::RiddleLabel);
-    lblZAG->setObjectName(QStringLiteral("lblZAG"));
+    lblZAG = makeLabel(QStringLiteral("Загадка"), Layout::RiddleLabel, "lblZAG");
     lblZAG->setCursor(Qt::PointingHandCursor);
     lblZAG->onClick = [this] { askRiddle(); };
 
-    lblWeb[3] = makeLabel(QStringLiteral("Homepage"), Layout::HomePageLabel);
-    lblWeb[3]->setObjectName(QStringLiteral("lblWeb(3)"));
+    lblWeb[3] = makeLabel(QStringLiteral("Homepage"), Layout::HomePageLabel, "lblWeb(3)");
     setTextLook(lblWeb[3], 11, true);
     lblWeb[3]->setCursor(handCursor());
-    lblWeb[3]->onClick = [this] {
-        DoURL(pageAddress(m_program.state.appFolder, m_program.state.Language));
-    };
+    lblWeb[3]->onClick = [this] { DoURL(pageAddress(m_model.appFolder(), m_model.language())); };
 
-    lblSND = makeLabel(QStringLiteral("Sound"), Layout::SoundLabel);
-    lblSND->setObjectName(QStringLiteral("lblSND"));
+    lblSND = makeLabel(QStringLiteral("Sound"), Layout::SoundLabel, "lblSND");
     lblSND->setCursor(Qt::PointingHandCursor);
-    lblSND->onClick = [this] { toggleSound(); };
+    lblSND->onClick = [this] { m_model.toggleSound(); };
 
-    lblLOC =
-        makeLanguageLabels(m_program, this, {Layout::LanguageLabel[0], Layout::LanguageLabel[1]});
-    for (ClickLabel *label : lblLOC) {
-        label->setAutoFillBackground(true);
-        setBackColor(label, CardColor);
+    lblLOC = makeLanguageLabels(this, {Layout::LanguageLabel[0], Layout::LanguageLabel[1]},
+                                [this](Lang lang) { m_model.SetLanguage(Language(lang)); });
+    for (int i = 0; i < 2; ++i) {
+        lblLOC[i]->setObjectName(QStringLiteral("lblLOC(%1)").arg(i));
+        lblLOC[i]->setAutoFillBackground(true);
+        setBackColor(lblLOC[i], CardColor);
     }
 }
 
@@ -209,9 +189,7 @@ void Form1::buildWebLabels() {
         label->setGeometry(geometry);
         label->setObjectName(QStringLiteral("lblWeb(%1)").arg(index));
         setTextLook(label, 13, true, text);
-        label->onClick = [this] {
-            DoURL(galleryAddress(m_program.state.appFolder, m_program.state.Language));
-        };
+        label->onClick = [this] { DoURL(galleryAddress(m_model.appFolder(), m_model.language())); };
         lblWeb[index] = label;
         return label;
     };
@@ -231,7 +209,7 @@ void Form1::buildCommandBar() {
         button->setObjectName(QStringLiteral("cmdTOP(%1)").arg(i));
         cmdTOP[i] = button;
     }
-    connect(cmdTOP[0], &QPushButton::clicked, this, &Form1::clearBoard);
+    connect(cmdTOP[0], &QPushButton::clicked, &m_model, &GameModel::clearBoard);
     connect(cmdTOP[1], &QPushButton::clicked, this, &Form1::openOptions);
     connect(cmdTOP[2], &QPushButton::clicked, this, &Form1::toggleHelp);
     connect(cmdTOP[3], &QPushButton::clicked, this, &Form1::toggleRecords);
@@ -241,6 +219,7 @@ void Form1::buildCardGrid() {
     // Card 0 is the model; the others copy its size, position and colour and start hidden.
     auto makeCard = [this](int k, const QPoint &at) {
         auto *card = new CardWidget(this);
+        card->setObjectName(QStringLiteral("Foto(%1)").arg(k));
         card->resize(Layout::CardWidth, Layout::CardHeight);
         card->move(at);
         card->setBackColor(CardColor);
@@ -269,6 +248,7 @@ void Form1::buildCardGrid() {
 
 void Form1::buildVictoryFrame() {
     Frame2 = new QFrame(this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(Layout::VictoryFrame);
     Frame2->setFrameShape(QFrame::Panel);
     Frame2->setFrameShadow(QFrame::Raised);
@@ -284,21 +264,24 @@ void Form1::buildVictoryFrame() {
         Layout::KindButtonSize);
     lblEnd[3]->setText(QStringLiteral("       boy?              girl?               ?"));
     lblEnd[3]->setGeometry(Layout::EndLabel[3]);
-    lblEnd[3]->setObjectName(QStringLiteral("lblEnd(3)"));
+    for (int i = 0; i < 4; ++i)
+        lblEnd[i]->setObjectName(QStringLiteral("lblEnd(%1)").arg(i));
 
     for (int i = 0; i < 3; ++i) {
         auto *kind = new QRadioButton(Frame2);
+        kind->setObjectName(QStringLiteral("optKartinka(%1)").arg(i));
         kind->setGeometry(Layout::KindButtonX[i], Layout::KindButtonY - 1, Layout::KindButtonSize,
                           Layout::KindButtonSize);
         kind->setAutoFillBackground(true);
-        connect(kind, &QRadioButton::clicked, this, [this, i] { board.choosePlayerKind(i); });
+        connect(kind, &QRadioButton::clicked, this, [this, i] { m_model.choosePlayerKind(i); });
         optKartinka[i] = kind;
     }
 
     txtRec = new QLineEdit(Frame2);
+    txtRec->setObjectName(QStringLiteral("txtRec"));
     txtRec->setGeometry(Layout::NameBox);
     txtRec->setMaxLength(NameLength);
-    connect(txtRec, &QLineEdit::textChanged, this, &Form1::nameTyped);
+    connect(txtRec, &QLineEdit::textChanged, this, [this] { setRecordButtonDefault(true); });
 
     const char *captions[3] = {"Else", "End", "To records"};
     for (int i = 0; i < 3; ++i) {
@@ -313,43 +296,88 @@ void Form1::buildVictoryFrame() {
     Frame2->hide();
 }
 
-void Form1::build() {
-    ProgramState &state = m_program.state;
-    setWindowTitle(QStringLiteral("%1 %2.%3")
-                       .arg(QString::fromLatin1(AppTitle))
-                       .arg(KESTROVA_VERSION_MAJOR)
-                       .arg(KESTROVA_VERSION_MINOR));
-    board.PrevCard = CardCount - 1;
-    state.LineBreak = QStringLiteral("\r\n");
-    state.RiddleCount = 14;
-    // The card grid was laid out when the window was made.
-    m_program.random.seedFromClock();
+void Form1::SetLanguage(const Language &language) {
+    markLanguageLabels(lblLOC, language);
+    if (const auto chosen = language.chosen()) {
+        using C = Caption::Control;
+        applyCaptions({{C::Clear, cmdTOP[0]},
+                       {C::Options, cmdTOP[1]},
+                       {C::Help, cmdTOP[2]},
+                       {C::Records, cmdTOP[3]},
+                       {C::KindQuestion, lblEnd[3]},
+                       {C::ToRecords, cmdEND[2]},
+                       {C::End, cmdEND[1]},
+                       {C::Else, cmdEND[0]},
+                       {C::SoundLabel, lblSND},
+                       {C::MakerLabel, lblWeb[1]},
+                       {C::RiddleLabel, lblZAG}},
+                      *chosen);
+    }
+    const bool russian = language.russian();
+    txtRec->setAccessibleName(message(Msg::NameBox, russian));
+    lvRecord->setAccessibleName(message(Msg::RecordsView, russian));
+    txtHELP->setAccessibleName(message(Msg::HelpBox, russian));
+    const Msg kinds[3] = {Msg::Boy, Msg::Girl, Msg::Friend};
+    for (int i = 0; i < 3; ++i)
+        optKartinka[i]->setAccessibleName(message(kinds[i], russian));
+    m_access->applyLanguage();
+    lvRecord->setLanguage(QLocale(russian ? QLocale::Russian : QLocale::English));
+}
 
-    // The first use of the options window loads it, which reads the settings once already.
-    Form2 &options = m_program.form2();
-    options.ChooseIni();
+void Form1::SetColor(const BackgroundLook &look) {
+    if (look.card) {
+        for (CardWidget *card : Foto)
+            card->setBackColor(colour(*look.card));
+        if (look.plain) {
+            setBackColor(this, WindowColor);
+            setBackgroundPicture(QPixmap());
+        }
+    }
+    // A picture that is missing or cannot be read leaves the window's picture as it was.
+    const QPixmap picture = visiblePart(look.picture, size(), devicePixelRatioF());
+    if (!picture.isNull())
+        setBackgroundPicture(picture);
+
+    const QColor shared = Foto[1]->backColor();
+    for (QWidget *control : cmdTOP)
+        setBackColor(control, shared);
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{Frame2, lblLOC[0], lblLOC[1], lblSND, lblWeb[3], lblZAG})
+        setBackColor(control, shared);
+    for (QWidget *label : lblEnd)
+        setBackColor(label, backColor(Frame2));
+}
+
+void Form1::build() {
+    setWindowTitle(QStringLiteral("%1 %2").arg(QString::fromLatin1(AppTitle),
+                                               QStringLiteral(KESTROVA_VERSION)));
+    // The card grid was laid out when the window was made.
+    m_model.newBoard();
+    m_model.random().seedFromClock();
+    m_model.ChooseIni();
     // A riddle before the game when the settings ask for one; the clock waits for it.
-    if (parseLocaleNumber(state.IniValue[Ini::RiddleAtStart]) == 1.0) {
-        const int number = randomRiddle(state.RiddleCount, m_program.random.next());
-        if (fileExists(riddleFilePath(state.appFolder)))
+    if (m_model.riddleAtStart()) {
+        const int number = m_model.drawRiddle();
+        if (fileExists(riddleFilePath(m_model.appFolder())))
             showRiddle(number);
         else
             riddleFileMissing();
     }
-    options.SetColor();
-    ChangePicSet();
-    Timer1->start(SecondsInterval);
+    m_model.SetColor();
+    m_model.ChangePicSet();
+    m_model.clock().start();
     m_access->focusCard(0, true);
 }
 
 void Form1::askRiddle() {
-    Timer1->stop();
-    if (fileExists(riddleFilePath(m_program.state.appFolder)))
-        showRiddle(randomRiddle(m_program.state.RiddleCount, m_program.random.next()));
+    m_model.clock().stopSeconds();
+    const int number = m_model.drawRiddle();
+    if (fileExists(riddleFilePath(m_model.appFolder())))
+        showRiddle(number);
     else
         riddleFileMissing();
     // The clock goes again however the riddle ended, even after a finished game.
-    Timer1->start(SecondsInterval);
+    m_model.clock().start();
 }
 
 void Form1::showRiddle(int number) {
@@ -361,9 +389,9 @@ void Form1::showRiddle(int number) {
 }
 
 void Form1::riddleFileMissing() {
-    showMessage(this, QStringLiteral("Ошибочка"),
-                QStringLiteral("Нет файла\n%1\nс загадками")
-                    .arg(QDir::toNativeSeparators(riddleFilePath(m_program.state.appFolder))));
+    showMessage(this, message(Msg::RiddleTitle, true),
+                message(Msg::RiddleMissing, true)
+                    .arg(QDir::toNativeSeparators(riddleFilePath(m_model.appFolder()))));
 }
 
 void Form1::DoURL(const QString &strUrl) {
@@ -371,44 +399,40 @@ void Form1::DoURL(const QString &strUrl) {
     QDesktopServices::openUrl(QUrl(strUrl));
 }
 
-void Form1::ChangePicSet() {
-    ::ChangePicSet(board, deal, m_program.state, m_program.form2().selectedPictureSet(),
-                   m_program.random, fileExists);
-    m_access->dealt(m_program.state.PicFolder);
-}
-
 void Form1::cardClicked(int k) {
-    const int previous = board.PrevCard;
-    const TurnOutcome out = board.click(k);
-    for (int slot : out.soundSlots)
-        m_program.play(slot);
+    const int previous = m_model.board().PrevCard;
+    const TurnOutcome out = m_model.clickCard(k);
     showCard(k);
     for (int card : out.turnedDown)
         Foto[card]->clearPicture();
     m_access->turned(k, previous, out);
-    if (out.victory) {
+    if (out.victory)
         victory();
-    } else if (out.startTenths) {
-        Timer2->start(TenthsInterval);
-    }
 }
 
 void Form1::showCard(int k) {
     // A picture that will not load shows a stand-in face; the board still compares paths.
-    Foto[k]->setPicture(m_program.pictures.picture(board.CardPic[k], Foto[k]->size(),
-                                                   Foto[k]->devicePixelRatioF()));
+    Foto[k]->setPicture(m_program.pictures().picture(m_model.board().CardPic[k], Foto[k]->size(),
+                                                     Foto[k]->devicePixelRatioF()));
+}
+
+void Form1::clearCards() {
+    for (CardWidget *card : Foto)
+        card->clearPicture();
 }
 
 void Form1::victory() {
-    // A game won before the clock's first tick still shows the caption "Time": its time is
-    // the clock's count, so that the result is a number.
-    if (!parseLocaleNumber(lblTime->text()))
-        lblTime->setText(QString::number(m_program.state.ClockSeconds));
-    lblEnd[1]->setText(lblTime->text());
-    Timer1->stop();
-    Timer2->stop();
-    ProverkaRekorda();
+    m_model.victory();
+    lblEnd[1]->setText(m_model.wonCaption());
+    lblEnd[0]->setText(m_model.victoryHeadline());
+    lblEnd[2]->setText(m_model.victoryPrompt());
+    for (int i : {0, 2})
+        fitFontToBox(lblEnd[i], HeadlinePixels, HeadlineMinPixels);
+    const bool record = m_model.recordOffered();
+    txtRec->setEnabled(record);
+    cmdEND[2]->setEnabled(record);
     for (QRadioButton *kind : optKartinka) {
+        kind->setEnabled(record);
         QPalette pal = kind->palette();
         pal.setColor(QPalette::Window, Foto[1]->backColor());
         kind->setPalette(pal);
@@ -419,101 +443,14 @@ void Form1::victory() {
     Frame2->show();
     Frame2->raise();
     // A record: the player can type the name straight away; otherwise Enter plays again.
-    if (txtRec->isEnabled())
+    if (record)
         txtRec->setFocus();
     else
         cmdEND[0]->setFocus();
-    m_access->victory(lblTime->text(), txtRec->isEnabled());
+    m_access->victory(m_model.wonCaption(), record);
     // A table that cannot take the result: the player hears why over the frame, once a game.
-    if (!m_refusal.isEmpty() && !m_refusalTold) {
-        m_refusalTold = true;
-        showMessage(this, QString::fromLatin1(AppTitle), m_refusal);
-    }
-}
-
-void Form1::ProverkaRekorda() {
-    ProgramState &state = m_program.state;
-    board.PlayerKind = Board::KindNone;
-    EnsureRecordFile();
-    // A table that cannot be read, or that the merge would refuse, offers no record: the player
-    // is told why instead of being asked for a name that could not be stored. With no file at
-    // all (a folder where nothing can be saved) every result is a record, as the table is empty.
-    const QString path = recordFilePath();
-    const bool russian = state.Language == Lang::Russian;
-    const auto table = readRecordTable(path);
-    if (!table && QFileInfo::exists(path))
-        m_refusal = unreadableTableMessage(path, russian);
-    else if (table && table->fault != RecordTable::Fault::None)
-        m_refusal = refusedMergeMessage(*table, path, russian);
-    else
-        m_refusal.clear();
-    const auto time = parseLocaleNumber(lblTime->text());
-    const RecordRank rank = time && m_refusal.isEmpty()
-                                ? rankTime(table.value_or(RecordTable{}), static_cast<float>(*time))
-                                : RecordRank::NoRecord;
-
-    const bool record = rank != RecordRank::NoRecord;
-    if (rank == RecordRank::FirstPlace) {
-        m_program.play(SoundSlot::FirstPlace);
-        lblEnd[0]->setText(state.MsgFirstPlace);
-    } else if (rank == RecordRank::TopTen) {
-        m_program.play(SoundSlot::TopTen);
-        lblEnd[0]->setText(state.MsgTopTen);
-    } else {
-        m_program.play(SoundSlot::Victory);
-    }
-    txtRec->setEnabled(record);
-    cmdEND[2]->setEnabled(record);
-    for (QRadioButton *kind : optKartinka)
-        kind->setEnabled(record);
-    if (record) {
-        lblEnd[2]->setText(state.MsgSignUp);
-    } else {
-        lblEnd[0]->setText(state.MsgNoRecord);
-        lblEnd[2]->setText(QStringLiteral("seconds"));
-    }
-    for (int i : {0, 2})
-        fitFontToBox(lblEnd[i], HeadlinePixels, HeadlineMinPixels);
-}
-
-QString Form1::recordFilePath() const {
-    return ::recordFilePath(m_program.state.WriteFolder);
-}
-
-void Form1::EnsureRecordFile() {
-    // A folder that cannot be written shows up when a record is stored; nothing to say yet.
-    ::EnsureRecordFile(recordFilePath(), placeholderDate());
-}
-
-QString Form1::pictureSetCaption() {
-    // The set on the board, whatever the options have chosen since it was dealt.
-    const int set = deal.Set;
-    return set >= 0 && set < PictureSetCount ? m_program.form2().optP[set]->text() : QString();
-}
-
-void Form1::ZapisRecord() {
-    ProgramState &state = m_program.state;
-    if (state.PlayerName.isEmpty())
-        state.PlayerName = state.UnknownName;
-    if (board.PlayerKind == Board::KindNone)
-        board.PlayerKind = KindNotChosen;
-    if (m_program.cannotSave(this))
-        return;
-
-    NewRecord record;
-    record.time = lblTime->text();
-    record.name = state.PlayerName;
-    record.setName = pictureSetCaption();
-    record.kind = board.PlayerKind;
-    record.date = recordDate(QDate::currentDate());
-    const QString problem =
-        storeRecord(recordFilePath(), record, placeholderDate(), state.Language == Lang::Russian);
-    if (!problem.isEmpty())
-        showMessage(this, QString::fromLatin1(AppTitle), problem);
-}
-
-void Form1::nameTyped() {
-    setRecordButtonDefault(true);
+    if (const QString refusal = m_model.takeRefusal(); !refusal.isEmpty())
+        showMessage(this, QString::fromLatin1(AppTitle), refusal);
 }
 
 void Form1::setRecordButtonDefault(bool on) {
@@ -524,18 +461,20 @@ void Form1::setRecordButtonDefault(bool on) {
 }
 
 void Form1::enterRecord() {
-    ProgramState &state = m_program.state;
-    txtRec->setText(txtRec->text().replace(QLatin1Char('~'), QLatin1Char('-')));
-    state.PlayerName = txtRec->text();
+    const QString name = txtRec->text();
     txtRec->clear();
     Frame2->hide();
-    board.OpenPairs = 0;
-    state.ClockSeconds = 0;
-    Timer2->stop();
-    Timer1->start(SecondsInterval);
     setRecordButtonDefault(false);
     m_access->focusCard(m_access->focusedCard(), true);
-    ZapisRecord();
+    const QString problem = m_model.enterRecord(name);
+    if (!problem.isEmpty())
+        showMessage(this, QString::fromLatin1(AppTitle), problem);
+}
+
+void Form1::playAgain() {
+    Frame2->hide();
+    m_model.playAgain();
+    m_access->focusCard(m_access->focusedCard(), true);
 }
 
 void Form1::keyPressEvent(QKeyEvent *event) {
@@ -554,67 +493,38 @@ void Form1::keyPressEvent(QKeyEvent *event) {
 }
 
 void Form1::openOptions() {
-    ProgramState &state = m_program.state;
-    state.SavedSeconds = state.ClockSeconds;
+    m_model.clock().hold();
     Form2 &options = m_program.form2();
     options.move(frameGeometry().topLeft() + QPoint(px(OptionsOffsetX), px(OptionsOffsetY)));
     options.exec();
 }
 
 void Form1::toggleHelp() {
-    const ProgramState &state = m_program.state;
     if (txtHELP->isVisible()) {
         txtHELP->hide();
         txtHELP->clear();
-        cmdTOP[2]->setText(state.CapHelp);
+        cmdTOP[2]->setText(m_model.text(Msg::CapHelp));
         return;
     }
     txtHELP->show();
     txtHELP->raise();
-    cmdTOP[2]->setText(state.CapHelpClose);
-    txtHELP->setPlainText(helpBoxText(state.appFolder, state.HelpFileName, QStringLiteral("\n")));
+    cmdTOP[2]->setText(m_model.text(Msg::CapHelpClose));
+    txtHELP->setPlainText(
+        helpBoxText(m_model.appFolder(), m_model.text(Msg::HelpFileName), QStringLiteral("\n")));
 }
 
 void Form1::toggleRecords() {
-    const ProgramState &state = m_program.state;
-    EnsureRecordFile();
-    const RecordTable table = readRecordTable(recordFilePath()).value_or(RecordTable{});
-    const QVector<RecordRow> rows = recordRows(table);
-    RecLines = qMin(table.linesRead, RecordViewLines);
+    const QVector<RecordRow> rows = recordRows(m_model.recordTable());
     if (lvRecord->isVisible()) {
         lvRecord->clear();
         lvRecord->hide();
-        cmdTOP[3]->setText(state.CapRecords);
+        cmdTOP[3]->setText(m_model.text(Msg::CapRecords));
         return;
     }
     lvRecord->show();
     lvRecord->raise();
-    cmdTOP[3]->setText(state.CapRecClose);
+    cmdTOP[3]->setText(m_model.text(Msg::CapRecClose));
     lvRecord->fill(rows);
-}
-
-void Form1::clearBoard() {
-    for (CardWidget *card : Foto)
-        card->clearPicture();
-    board.reset();
-    m_program.state.ClockSeconds = 0;
-    Timer2->stop();
-    m_refusalTold = false;
-}
-
-void Form1::playAgain() {
-    Frame2->hide();
-    clearBoard();
-    m_program.state.ClockSeconds = 0;
-    Timer1->start(SecondsInterval);
-    m_access->focusCard(m_access->focusedCard(), true);
-}
-
-void Form1::toggleSound() {
-    Form2 &options = m_program.form2();
-    options.chkS->setCheckState(options.chkS->checkState() == Qt::Unchecked ? Qt::Checked
-                                                                            : Qt::Unchecked);
-    options.SetSound();
 }
 
 void Form1::setBackgroundPicture(const QPixmap &picture) {
@@ -631,8 +541,9 @@ void Form1::paintEvent(QPaintEvent *) {
 
 void Form1::closeEvent(QCloseEvent *event) {
     event->accept();
-    // A replaced window may live on for a while; its clock must not count any more.
-    Timer1->stop();
-    Timer2->stop();
+    // A replaced window may live on for a while; it neither counts nor paints any more.
+    m_model.clock().stop();
+    disconnect(&m_model, nullptr, this, nullptr);
+    disconnect(&m_model.clock(), nullptr, this, nullptr);
     m_program.mainWindowClosed(this);
 }

@@ -8,7 +8,6 @@ namespace Layout {
 constexpr int ClientWidth = 641;
 constexpr int ClientHeight = 425;
 
-constexpr int CardCount = 24;
 constexpr int GridColumns = 6;
 constexpr int GridRows = 4;
 constexpr int GridLeft = 16;

@@ -1,4 +1,4 @@
-// The running program: the shared values and services, and the one instance of each window.
+// The running program: the one instance of each window, over the one game model.
 #pragma once
 
 #include <QPointer>
@@ -7,45 +7,37 @@
 class Form1;
 class Form2;
 class FrmZAG;
-class QWidget;
+class GameModel;
 class PictureCache;
-class RandomSource;
-class SoundSink;
-struct ProgramState;
+class QWidget;
 
 constexpr const char *AppTitle = "Kestrova";
 
 class Program {
   public:
-    Program(ProgramState &state, RandomSource &random, SoundSink &sound, PictureCache &pictures);
+    Program(GameModel &model, PictureCache &pictures);
     ~Program();
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
 
-    ProgramState &state;
-    RandomSource &random;
-    SoundSink &sound;
-    PictureCache &pictures;
-
-    // Plays one slot of the sound table.
-    void play(int slot);
-    // True when the folder of the written files cannot be written in this run; the first time,
-    // the player is told that nothing will be saved.
-    bool cannotSave(QWidget *parent);
+    GameModel &model() const { return m_model; }
+    PictureCache &pictures() const { return m_pictures; }
 
     // The main window now on screen, or null once it has closed.
     Form1 *form1() const;
-    // The options window, loaded (hidden) on first use.
+    // The same window for what is said over it, or null.
+    QWidget *mainWindow() const;
+    // The options window, built (hidden) on first use.
     Form2 &form2();
     bool form2Loaded() const { return m_form2 != nullptr; }
-    // The riddles window, loaded (hidden) on first use.
+    // The riddles window, built (hidden) on first use.
     FrmZAG &frmZAG();
     bool frmZAGLoaded() const { return m_frmZAG != nullptr; }
 
     // Builds a main window (its whole start-up runs) and shows it.
     Form1 &showMainWindow();
     // Replaces the main window by a new one, which deals again from the chosen picture set;
-    // the options window goes with the old one and is loaded again, hidden.
+    // the other windows go with the old one.
     void rebuildMainWindow();
     // The main window is closing: the other windows go with it, and the program ends.
     void mainWindowClosed(Form1 *window);
@@ -53,6 +45,8 @@ class Program {
     bool quitRequested() const { return m_quitRequested; }
 
   private:
+    GameModel &m_model;
+    PictureCache &m_pictures;
     QPointer<Form1> m_form1;
     std::unique_ptr<Form2> m_form2;
     std::unique_ptr<FrmZAG> m_frmZAG;

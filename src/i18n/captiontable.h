@@ -1,29 +1,49 @@
-// Every caption, tool tip and state that follows the interface language, as one table.
+// Every caption, tool tip and state of the windows' controls that follows the interface
+// language, as one table.
 #pragma once
 
 #include <vector>
 
 namespace Caption {
 
-enum class Window {
-    Main,    // the main window
-    Options, // the options window
-    Texts,   // the program-wide language texts (headlines, help file, record name)
+// The controls the table names; each window knows which of its controls is which.
+enum class Control {
+    // The main window.
+    Clear,
+    Options,
+    Help,
+    Records,
+    KindQuestion,
+    ToRecords,
+    End,
+    Else,
+    SoundLabel,
+    MakerLabel,
+    RiddleLabel,
+    // The options window.
+    OptionsWindow,
+    BackgroundFrame,
+    PicturesFrame,
+    SoundFrame,
+    SoundSwitch,
+    ApplyBackground,
+    ApplyPictures,
+    Cancel,
+    EraseSwitch,
+    RiddlesFrame,
+    RiddleSwitch,
+    RecordsFrame,
 };
 
 enum class Property {
-    Caption, // a button's, label's or check box's text, or a frame's title
-    Title,   // the window's own title
+    Caption, // a button's, label's or check box's text, a frame's title, a window's title
     ToolTip,
     Enabled, // "yes" or "no"
     Visible, // "yes" or "no"
-    Texts,   // the ten language texts together
 };
 
 struct Row {
-    Window window;
-    // The control's name as the window gives it, such as "cmdTOP(0)"; "" is the window itself.
-    const char *control;
+    Control control;
     Property property;
     const char *russian;
     const char *english;

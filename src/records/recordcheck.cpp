@@ -1,5 +1,7 @@
-// Comparing a game's time with the stored results.
+// Comparing a game's time with the stored results, and what a won game earns.
 #include "records/recordcheck.h"
+
+#include <QFileInfo>
 
 RecordRank rankTime(const RecordTable &table, float time) {
     if (table.fault != RecordTable::Fault::None)
@@ -18,4 +20,16 @@ RecordRank rankTime(const RecordTable &table, float time) {
     if (results.size() >= MaxRecords && (beatsNone || results[replacedResult(results)].time < time))
         return RecordRank::NoRecord;
     return first ? RecordRank::FirstPlace : RecordRank::TopTen;
+}
+
+RecordCheck checkRecord(const QString &path, float time, bool russian) {
+    RecordCheck check;
+    const auto table = readRecordTable(path);
+    if (!table && QFileInfo::exists(path))
+        check.refusal = unreadableTableMessage(path, russian);
+    else if (table && table->fault != RecordTable::Fault::None)
+        check.refusal = refusedMergeMessage(*table, path, russian);
+    else
+        check.rank = rankTime(table.value_or(RecordTable{}), time);
+    return check;
 }

@@ -13,3 +13,13 @@ enum class RecordRank {
 // are stored, or when it is strictly faster than one of them and the merge would keep it.
 // Equal times neither beat nor lose. A table the merge would refuse offers no record.
 RecordRank rankTime(const RecordTable &table, float time);
+
+// What a won game's time earns against the record file at `path`: its rank, and why the table
+// cannot take the result ("" when it can). A file that is there but cannot be read (a folder in
+// its place) and a table the merge would refuse offer no record, so that the player is not asked
+// for a name that could not be stored; no file at all is an empty table.
+struct RecordCheck {
+    RecordRank rank = RecordRank::NoRecord;
+    QString refusal;
+};
+RecordCheck checkRecord(const QString &path, float time, bool russian);

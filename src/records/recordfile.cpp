@@ -1,6 +1,7 @@
 // The record file's format and the merge that keeps at most ten results, the slowest marked.
 #include "records/recordfile.h"
 
+#include "i18n/messages.h"
 #include "ui/apppaths.h"
 #include "ui/localenumber.h"
 #include "ui/textfile.h"
@@ -36,9 +37,7 @@ QString withoutMarker(QString line) {
 }
 
 QString notSaved(const QString &reason, bool russian) {
-    return (russian ? QStringLiteral("Рекорд не записан.")
-                    : QStringLiteral("The record was not saved.")) +
-           QLatin1Char('\n') + reason;
+    return message(Msg::RecordNotSaved, russian) + QLatin1Char('\n') + reason;
 }
 
 bool isBlank(const QString &line) {
@@ -237,20 +236,11 @@ MergeResult mergeRecord(const QStringList &fileLines, const NewRecord &record,
 
 QString refusedMergeMessage(const RecordTable &table, const QString &path, bool russian) {
     if (table.fault == RecordTable::Fault::NotAResult) {
-        const QString where = QDir::toNativeSeparators(path);
-        return russian ? QStringLiteral("В файле рекордов %1 есть строки, которые не являются "
-                                        "результатами (первая из них: строка %2): запись "
-                                        "производиться не будет. Исправьте файл.")
-                             .arg(where)
-                             .arg(table.faultLine)
-                       : QStringLiteral("The record file %1 holds lines that are not results "
-                                        "(the first of them is line %2): the result will not "
-                                        "be stored. Please correct the file.")
-                             .arg(where)
-                             .arg(table.faultLine);
+        return message(Msg::NotResults, russian)
+            .arg(QDir::toNativeSeparators(path))
+            .arg(table.faultLine);
     }
-    return QStringLiteral("В файле рекордов больше 10 результатов: запись производиться не "
-                          "будет. Исправьте файл.");
+    return message(Msg::TooManyResults, russian);
 }
 
 QString unreadableTableMessage(const QString &path, bool russian) {
@@ -290,7 +280,5 @@ QString eraseRecordFile(const QString &path, bool russian) {
     const QString reason =
         info.isDir() ? QStringLiteral("%1 is a folder.").arg(where)
                      : QStringLiteral("Could not delete %1: %2").arg(where, file.errorString());
-    return (russian ? QStringLiteral("Рекорды не удалены.")
-                    : QStringLiteral("The records were not erased.")) +
-           QLatin1Char('\n') + reason;
+    return message(Msg::RecordsNotErased, russian) + QLatin1Char('\n') + reason;
 }

@@ -1,15 +1,15 @@
 // Lays out the riddles window and wires its pictures, hot spots and dragging to the riddle rules.
 #include "riddles/frmzag.h"
 
-#include "game/form1.h"
+#include "game/gamemodel.h"
 #include "game/program.h"
 #include "riddles/riddlefile.h"
+#include "settings/soundtable.h"
 #include "ui/clicklabel.h"
 #include "ui/fittext.h"
 #include "ui/labelstyle.h"
 #include "ui/picturepart.h"
 #include "ui/pointers.h"
-#include "ui/programstate.h"
 #include "ui/randomsource.h"
 #include "ui/windowshape.h"
 
@@ -69,13 +69,18 @@ QLabel *textLabel(QWidget *parent, const QRect &geometry, const QColor &colour, 
 
 } // namespace
 
-FrmZAG::FrmZAG(Program &program) : m_program(program) {
+FrmZAG::FrmZAG(Program &program, GameModel &model)
+    : m_program(program), m_model(model), m_riddle(model.appFolder()) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Чьи это слова? Загадка:"));
     setFixedSize(ClientWidth, ClientHeight);
     m_background = hiDpiPixmap(QStringLiteral(":/riddles/frame.png"), devicePixelRatioF());
 
     // The one-line captions keep to their labels even where the screen's font runs wider.
+    setMask(
+        roundRectRegion(ShapeLeft, ShapeTop, ShapeRight, ShapeBottom, ShapeCorner, ShapeCorner));
+    SetTopmost(this, true);
+
     lbl[0] = textLabel(this, HeadingLabel, HeadingColour, HeadingPixels, true);
     lbl[0]->setText(QStringLiteral("Загадка    : Чьи это слова?"));
     lbl[0]->setWordWrap(false);
@@ -116,6 +121,12 @@ FrmZAG::FrmZAG(Program &program) : m_program(program) {
         picture->setFocusPolicy(Qt::TabFocus);
         img[k] = picture;
     }
+    for (int i = 0; i < 4; ++i)
+        lbl[i]->setObjectName(QStringLiteral("lbl(%1)").arg(i));
+    for (int i = 0; i < 2; ++i)
+        lblNEXT[i]->setObjectName(QStringLiteral("lblNEXT(%1)").arg(i));
+    for (int k = 0; k < 3; ++k)
+        img[k]->setObjectName(QStringLiteral("img(%1)").arg(k));
     QWidget::setTabOrder(img[0], img[1]);
     QWidget::setTabOrder(img[1], img[2]);
     QWidget::setTabOrder(img[2], lblNEXT[1]);
@@ -131,62 +142,46 @@ void FrmZAG::placeNumber() {
     lbl[3]->move(lbl[0]->x() + (from + to - lbl[3]->width()) / 2, lbl[3]->y());
 }
 
-void FrmZAG::load() {
-    setMask(
-        roundRectRegion(ShapeLeft, ShapeTop, ShapeRight, ShapeBottom, ShapeCorner, ShapeCorner));
-    SetTopmost(this, true);
-    Verdict = verdictWords();
-}
-
 void FrmZAG::DoZagadki(int n) {
-    const ProgramState &state = m_program.state;
-    RiddleNo = n;
-    RiddleText = cutRiddles(readRiddleText(riddleFilePath(state.appFolder), state.LineBreak));
-    KonkretZagadka(QString::number(RiddleNo));
+    m_riddle.read();
+    KonkretZagadka(QString::number(n));
     // The keyboard starts on the first picture.
     img[0]->setFocus();
 }
 
 void FrmZAG::KonkretZagadka(const QString &number) {
-    const ProgramState &state = m_program.state;
-    const int n = number.toInt();
-    setRiddleCaption(shownRiddle(RiddleText, n, state.LineBreak));
+    m_riddle.show(number.toInt());
+    setRiddleCaption(m_riddle.text());
     for (int k = 0; k < 3; ++k) {
-        if (k == answerPicture(n))
-            AnswerPic = k;
         // A picture that is missing or unreadable leaves its place empty.
-        img[k]->setPixmap(visiblePart(riddlePicturePath(state.appFolder, number, k), PictureSize,
-                                      img[k]->devicePixelRatioF()));
+        img[k]->setPixmap(
+            visiblePart(m_riddle.picturePath(k), PictureSize, img[k]->devicePixelRatioF()));
     }
-    lbl[3]->setText(QString::number(n + 1));
+    lbl[3]->setText(QString::number(m_riddle.number() + 1));
 }
 
 void FrmZAG::imgClick(int k) {
-    const bool right = k == AnswerPic;
+    const Riddle::Verdict verdict = m_riddle.judge(k, m_model.random().next());
     lbl[1]->setAlignment(VerdictAlignment);
-    const QString &lineBreak = m_program.state.LineBreak;
-    setRiddleCaption(lineBreak + lineBreak + Verdict[verdictIndex(right, m_program.random.next())]);
-    m_program.play(right ? 2 : 1);
+    setRiddleCaption(RiddleLineBreak + RiddleLineBreak + verdict.words);
+    m_model.play(verdict.right ? SoundSlot::Pair : SoundSlot::Click);
     pause();
-    if (right)
+    if (verdict.right)
         hide();
-    setRiddleCaption(shownRiddle(RiddleText, RiddleNo, lineBreak));
+    setRiddleCaption(m_riddle.text());
     lbl[1]->setAlignment(RiddleAlignment);
 }
 
 void FrmZAG::lblNEXTClick(int i) {
-    const int count = m_program.state.RiddleCount;
-    const int number = steppedRiddle(RiddleNo, count, i == 0);
-    KonkretZagadka(QString::number(number));
-    RiddleNo = number;
-    lbl[3]->setText(QString::number(RiddleNo + 1));
+    m_riddle.step(i == 0);
+    KonkretZagadka(QString::number(m_riddle.number()));
 }
 
 void FrmZAG::imgMouseMove(int k) {
     // The last riddle has pointers of its own; once set, a picture keeps its pointer.
-    if (RiddleNo != m_program.state.RiddleCount - 1)
+    if (!m_riddle.hasOwnPointers())
         return;
-    if (const auto pointer = iconCursor(riddlePointerPath(m_program.state.appFolder, k)))
+    if (const auto pointer = iconCursor(m_riddle.pointerPath(k)))
         img[k]->setCursor(*pointer);
 }
 
@@ -206,7 +201,7 @@ void FrmZAG::pause() {
 
 void FrmZAG::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
-    if (Form1 *main = m_program.form1(); main && main->windowHandle()) {
+    if (QWidget *main = m_program.mainWindow(); main && main->windowHandle()) {
         winId();
         windowHandle()->setTransientParent(main->windowHandle());
     }

@@ -3,7 +3,7 @@
 // when the right picture is chosen.
 #pragma once
 
-#include "riddles/riddlerules.h"
+#include "riddles/riddle.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -12,6 +12,7 @@
 #include <optional>
 
 class ClickLabel;
+class GameModel;
 class Program;
 class QLabel;
 
@@ -19,10 +20,8 @@ class FrmZAG : public QDialog {
     Q_OBJECT
 
   public:
-    explicit FrmZAG(Program &program);
+    FrmZAG(Program &program, GameModel &model);
 
-    // The window's shape and layer and the verdict words; runs once, on first use.
-    void load();
     // Reads the riddle file afresh and shows riddle n.
     void DoZagadki(int n);
     // Shows a riddle of the list already read: its text, its three pictures and its number.
@@ -37,16 +36,8 @@ class FrmZAG : public QDialog {
     // The pointer moves over picture k.
     void imgMouseMove(int k);
 
-    int RiddleNo = 0;
-    int AnswerPic = 0;
-    QStringList RiddleText;
-    std::array<QString, VerdictCount> Verdict;
-
-    // 0 heading, 1 riddle text or verdict, 2 instruction, 3 riddle number.
-    std::array<QLabel *, 4> lbl{};
-    // 0 next, 1 previous.
-    std::array<ClickLabel *, 2> lblNEXT{};
-    std::array<ClickLabel *, 3> img{};
+    // The riddle shown.
+    const Riddle &riddle() const { return m_riddle; }
 
     // How long a verdict stays before the window goes on, in milliseconds.
     int PauseMs = 1500;
@@ -68,7 +59,15 @@ class FrmZAG : public QDialog {
     void pause();
 
     Program &m_program;
+    GameModel &m_model;
+    Riddle m_riddle;
     QPixmap m_background;
     // Where the pointer held the window, while it is dragged without the window manager's help.
     std::optional<QPoint> m_dragOffset;
+
+    // 0 heading, 1 riddle text or verdict, 2 instruction, 3 riddle number.
+    std::array<QLabel *, 4> lbl{};
+    // 0 next, 1 previous.
+    std::array<ClickLabel *, 2> lblNEXT{};
+    std::array<ClickLabel *, 3> img{};
 };

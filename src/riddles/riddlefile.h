@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+// The riddle file's line break, which the riddles' texts keep.
+inline const QString RiddleLineBreak = QStringLiteral("\r\n");
+
 // The riddle file: the texts of all riddles, separated by "***".
 QString riddleFilePath(const QString &appFolder);
 // Picture k (0, 1 or 2) offered as an answer to riddle `number`, the number as written.

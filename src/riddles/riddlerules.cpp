@@ -1,21 +1,12 @@
 // The rules of the riddles: the right answer, the draw, stepping and the verdict.
 #include "riddles/riddlerules.h"
 
-#include <cmath>
+#include "ui/randomsource.h"
 
 namespace {
 
 constexpr int AnswerPictures = 3;
 constexpr int VerdictChoices = 5;
-
-// The whole part of count * r for a draw r in [0, 1), kept below count even when the
-// product rounds up to it.
-int wholePart(int count, double r) {
-    const double product = std::trunc(count * r);
-    if (!(product > 0))
-        return 0;
-    return product >= count ? count - 1 : static_cast<int>(product);
-}
 
 } // namespace
 

@@ -4,6 +4,9 @@
 #include <QString>
 #include <array>
 
+// The riddles the game asks: the first fourteen of the file.
+constexpr int RiddleCount = 14;
+
 // The right picture of riddle n: the pictures are stored so that it is picture n mod 3.
 int answerPicture(int n);
 

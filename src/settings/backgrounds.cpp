@@ -12,7 +12,7 @@ struct Look {
 
 // Choices 2 and 5 share a card colour and differ only in their pictures.
 constexpr Look Looks[] = {
-    {"0", {200, 200, 200}}, {"1", {225, 205, 190}}, {"2", {255, 197, 85}},  {"3", {134, 138, 163}},
+    {"0", PlainCardColour}, {"1", {225, 205, 190}}, {"2", {255, 197, 85}},  {"3", {134, 138, 163}},
     {"4", {239, 96, 162}},  {"5", {255, 197, 85}},  {"6", {188, 188, 174}},
 };
 
@@ -34,4 +34,12 @@ QString backgroundPicturePath(const QString &appFolder, const QString &choice) {
     if (choice.contains(QLatin1Char('/')) || choice.contains(QLatin1Char('\\')))
         return QString();
     return appFile(appFolder, QStringLiteral("\\back\\back") + choice + QStringLiteral(".jpg"));
+}
+
+BackgroundLook backgroundLook(const QString &appFolder, const QString &choice) {
+    BackgroundLook look;
+    look.card = backgroundCardColour(choice);
+    look.plain = look.card && isPlainBackground(choice);
+    look.picture = backgroundPicturePath(appFolder, choice);
+    return look;
 }

@@ -1,10 +1,13 @@
-// The options window; its controls also hold the chosen picture set and the sound switch.
+// The options window: the background, the picture set, sound, a riddle at start and erasing the
+// hall of fame. Its controls show the model's choices; a click changes them in the model.
 #pragma once
+
+#include "ui/languagelabels.h"
 
 #include <QDialog>
 #include <array>
 
-class ClickLabel;
+class GameModel;
 class Program;
 class QCheckBox;
 class QFrame;
@@ -17,24 +20,28 @@ class Form2 : public QDialog {
     Q_OBJECT
 
   public:
-    explicit Form2(Program &program);
+    Form2(Program &program, GameModel &model);
 
-    // What loading the window does: the settings, then the previews and the set names.
-    void load();
-
-    // Reads the settings afresh and applies them to this window and the rest of the game.
-    void ChooseIni();
-    // Fills the sound table from the sound switch and names the next switch on the main
-    // window's sound label.
-    void SetSound();
-    // Gives the main window the look of the stored background choice.
-    void SetColor();
+    // Puts the captions of the interface language onto the controls.
+    void SetLanguage(const Language &language);
     // The four buttons: 0 apply the background, 1 apply the picture set, 2 OK, 3 Cancel.
     void cmdNAS_Click(int index);
 
-    // The index of the chosen picture set or background, or -1 when none is chosen.
-    int selectedPictureSet() const;
-    int selectedBackground() const;
+  protected:
+    // Escape and the window's close button leave the window as Cancel does.
+    void reject() override;
+
+  private:
+    void buildBackgroundFrame();
+    void buildPicturesFrame();
+    void buildSwitches();
+    void buildButtons();
+    void buildLanguageLabels();
+    void showChoices();
+    void tell(QWidget *parent, const QString &text);
+
+    Program &m_program;
+    GameModel &m_model;
 
     std::array<QGroupBox *, 5> Frame{};
     std::array<QRadioButton *, 7> optFon{};
@@ -44,21 +51,6 @@ class Form2 : public QDialog {
     QCheckBox *chkZ = nullptr;
     QCheckBox *chkR = nullptr;
     std::array<QPushButton *, 4> cmdNAS{};
-    std::array<ClickLabel *, 2> lblLOC{};
+    LanguageLabels lblLOC{};
     QFrame *Line1 = nullptr;
-
-  protected:
-    // Escape and the window's close button leave the window as Cancel does.
-    void reject() override;
-
-  private:
-    void saveSettings();
-    void eraseRecords();
-    void buildBackgroundFrame();
-    void buildPicturesFrame();
-    void buildSwitches();
-    void buildButtons();
-    void buildLanguageLabels();
-
-    Program &m_program;
 };

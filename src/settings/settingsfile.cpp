@@ -1,6 +1,7 @@
 // Reading the settings file by line position, and the five lines the game writes.
 #include "settings/settingsfile.h"
 
+#include "i18n/messages.h"
 #include "ui/apppaths.h"
 #include "ui/localenumber.h"
 #include "ui/textfile.h"
@@ -89,6 +90,19 @@ std::optional<float> languageValue(const QString &text) {
     return static_cast<float>(*number);
 }
 
+Choices iniChoices(const IniValues &ini) {
+    Choices choices;
+    choices.background = optionIndex(ini[Ini::Background]).value_or(0);
+    choices.pictureSet = optionIndex(ini[Ini::PictureSet]).value_or(0);
+    choices.sound = switchValue(ini[Ini::Sound]).value_or(true);
+    choices.riddleAtStart = switchValue(ini[Ini::RiddleAtStart]).value_or(false);
+    return choices;
+}
+
+Language iniLanguage(const IniValues &ini) {
+    return Language::fromSetting(languageValue(ini[Ini::Language]).value_or(1));
+}
+
 QStringList settingsFileLines(const IniValues &ini, int soundValue, float language,
                               int riddleValue) {
     // The keys of the switches are written in lower case, as the game always wrote them.
@@ -100,8 +114,5 @@ QStringList settingsFileLines(const IniValues &ini, int soundValue, float langua
 }
 
 QString settingsNotSavedMessage(const QString &reason, bool russian) {
-    return (russian ? QStringLiteral("Настройки не сохранены; они действуют до конца игры.")
-                    : QStringLiteral("The settings were not saved; they hold until the game "
-                                     "ends.")) +
-           QLatin1Char('\n') + reason;
+    return message(Msg::SettingsNotSaved, russian) + QLatin1Char('\n') + reason;
 }

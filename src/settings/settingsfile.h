@@ -1,6 +1,8 @@
 // The settings file: five choices of the player kept by line position between runs.
 #pragma once
 
+#include "i18n/language.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -52,6 +54,21 @@ std::optional<bool> switchValue(const QString &text);
 // The stored language as a single-precision number, kept as it is (0.4 stays 0.4); nothing
 // when the text is not a number a float can hold.
 std::optional<float> languageValue(const QString &text);
+
+// What the options window's controls stand for.
+struct Choices {
+    int background = 0;
+    int pictureSet = 0;
+    bool sound = true;
+    bool riddleAtStart = false;
+    bool eraseRecords = false;
+};
+
+// The choices the settings name; what cannot be used falls back to its default (the erase tick
+// is never stored).
+Choices iniChoices(const IniValues &ini);
+// The interface language the settings name, English when they name no number.
+Language iniLanguage(const IniValues &ini);
 
 // The five lines the game writes, from the stored background and picture set and the present
 // sound switch, language and riddle switch.

@@ -3,16 +3,16 @@
 
 #include "ui/apppaths.h"
 
-QString fillSoundTable(std::array<QString, 6> &table, const QString &appFolder, bool soundOn) {
+QString fillSoundTable(SoundTable &table, const QString &appFolder, bool soundOn) {
     if (!soundOn) {
-        for (int slot = 1; slot < 6; ++slot)
+        for (int slot = SoundSlot::Click; slot < SoundSlot::Count; ++slot)
             table[slot] = table[SoundSlot::Silent];
         return QStringLiteral("Snd on");
     }
-    static const char *const files[6] = {"\\sounds\\No.wav",       "\\sounds\\click1.wav",
-                                         "\\sounds\\click2.wav",   "\\sounds\\victory.wav",
-                                         "\\sounds\\victory1.wav", "\\sounds\\victory10.wav"};
-    for (int slot = 0; slot < 6; ++slot)
+    static const char *const files[SoundSlot::Count] = {
+        "\\sounds\\No.wav",      "\\sounds\\click1.wav",   "\\sounds\\click2.wav",
+        "\\sounds\\victory.wav", "\\sounds\\victory1.wav", "\\sounds\\victory10.wav"};
+    for (int slot = 0; slot < SoundSlot::Count; ++slot)
         table[slot] = appFile(appFolder, QString::fromLatin1(files[slot]));
     return QStringLiteral("Snd off");
 }

@@ -11,9 +11,12 @@ constexpr int Pair = 2;
 constexpr int Victory = 3;
 constexpr int FirstPlace = 4;
 constexpr int TopTen = 5;
+constexpr int Count = 6;
 } // namespace SoundSlot
+
+using SoundTable = std::array<QString, SoundSlot::Count>;
 
 // Fills the table for the sound switch and returns the sound label's caption, which names
 // what the next click on it does. With sound off every slot takes the silent slot's file,
 // which is still empty when sound was never on in this run.
-QString fillSoundTable(std::array<QString, 6> &table, const QString &appFolder, bool soundOn);
+QString fillSoundTable(SoundTable &table, const QString &appFolder, bool soundOn);

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QHash>
 #include <QPainter>
 #include <QPointer>
 #include <QTimer>
@@ -93,9 +94,11 @@ class FocusRing : public QObject {
             m_ring->hide();
         QWidget *window = target->window();
         if (!m_ring || m_ring->parentWidget() != window) {
-            Ring *existing =
-                window->findChild<Ring *>(QStringLiteral("focusRing"), Qt::FindDirectChildrenOnly);
-            m_ring = existing ? existing : new Ring(window);
+            // One ring per window, made the first time the window needs one.
+            QPointer<Ring> &ring = m_rings[window];
+            if (!ring)
+                ring = new Ring(window);
+            m_ring = ring;
         }
         const QPoint topLeft = target->mapTo(window, QPoint(0, 0));
         m_ring->setGeometry(QRect(topLeft, target->size())
@@ -108,6 +111,7 @@ class FocusRing : public QObject {
     QPointer<QWidget> m_target;
     QPointer<QWidget> m_keyWindow;
     QPointer<Ring> m_ring;
+    QHash<QWidget *, QPointer<Ring>> m_rings;
 };
 
 FocusRing *theRing = nullptr;

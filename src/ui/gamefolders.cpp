@@ -1,6 +1,8 @@
 // Where the game reads its data and where it writes its files.
 #include "ui/gamefolders.h"
 
+#include "i18n/messages.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -39,11 +41,5 @@ GameFolders locateGameFolders(const QString &programFolder, const QString &userD
 
 QString cannotSaveMessage(const QString &folder, bool russian) {
     const QString path = folder.isEmpty() ? QStringLiteral("?") : QDir::toNativeSeparators(folder);
-    if (russian)
-        return QStringLiteral("Нельзя записать в папку\n%1\nРекорды и настройки этой игры не "
-                              "сохранятся.")
-            .arg(path);
-    return QStringLiteral("The folder\n%1\ncannot be written. Records and settings of this game "
-                          "will not be saved.")
-        .arg(path);
+    return message(Msg::CannotSave, russian).arg(path);
 }

@@ -1,7 +1,8 @@
-// Clock-seeded and scripted random sources.
+// The clock-seeded random source and the whole part of a draw.
 #include "ui/randomsource.h"
 
 #include <chrono>
+#include <cmath>
 
 namespace {
 double uniform(std::mt19937 &engine) {
@@ -26,12 +27,9 @@ double ClockRandom::next() {
     return uniform(m_engine);
 }
 
-ScriptedRandom::ScriptedRandom(QVector<double> draws, unsigned seed)
-    : m_draws(std::move(draws)), m_engine(seed) {}
-
-double ScriptedRandom::next() {
-    const int i = m_taken++;
-    if (i < m_draws.size())
-        return m_draws.at(i);
-    return uniform(m_engine);
+int wholePart(int count, double r) {
+    const double product = std::trunc(count * r);
+    if (!(product > 0))
+        return 0;
+    return product >= count ? count - 1 : static_cast<int>(product);
 }

@@ -23,18 +23,6 @@ class ClockRandom : public RandomSource {
     std::mt19937 m_engine;
 };
 
-// Gives the scripted values in order, then continues with a fixed-seed generator.
-class ScriptedRandom : public RandomSource {
-  public:
-    explicit ScriptedRandom(QVector<double> draws = {}, unsigned seed = 1);
-    void seedFromClock() override { ++m_seedCalls; }
-    double next() override;
-    int seedCalls() const { return m_seedCalls; }
-    int drawsTaken() const { return m_taken; }
-
-  private:
-    QVector<double> m_draws;
-    std::mt19937 m_engine;
-    int m_taken = 0;
-    int m_seedCalls = 0;
-};
+// The whole part of count * r for a draw r in [0, 1), kept inside 0..count-1 even when the
+// product rounds up to count; 0 for a count below 1 or a draw that is not a number.
+int wholePart(int count, double r);

@@ -7,22 +7,22 @@
 
 namespace {
 
-QUrl pageUrl(const QString &appFolder, float language) {
+QUrl pageUrl(const QString &appFolder, const Language &language) {
     const QString page = QStringLiteral("\\web\\index-%1.htm").arg(languageLetter(language));
     return QUrl::fromLocalFile(appFile(appFolder, page));
 }
 
 } // namespace
 
-QString languageLetter(float language) {
-    return language == 1 ? QStringLiteral("e") : QStringLiteral("r");
+QString languageLetter(const Language &language) {
+    return language.english() ? QStringLiteral("e") : QStringLiteral("r");
 }
 
-QString pageAddress(const QString &appFolder, float language) {
+QString pageAddress(const QString &appFolder, const Language &language) {
     return pageUrl(appFolder, language).toString();
 }
 
-QString galleryAddress(const QString &appFolder, float language) {
+QString galleryAddress(const QString &appFolder, const Language &language) {
     QUrl url = pageUrl(appFolder, language);
     url.setFragment(QStringLiteral("gallery"));
     return url.toString();

@@ -1,4 +1,5 @@
 // Drives a whole program in a test: its own application folder, scripted draws, recorded sounds.
+// The windows' controls are reached by their names, as a player reaches them by their places.
 #pragma once
 
 #include "fakes.h"
@@ -6,17 +7,14 @@
 #include "game/cardwidget.h"
 #include "game/form1.h"
 #include "game/program.h"
+#include "modeldriver.h"
 #include "settings/form2.h"
 #include "ui/picturecache.h"
-#include "ui/programstate.h"
-#include "ui/randomsource.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFrame>
 #include <QImage>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QLabel>
 #include <QTest>
 
 // A picture set of `count` distinct coloured pictures 0.gif, 1.gif, ... and its name file.
@@ -37,28 +35,47 @@ struct Game {
     // `draws` are the first random draws of the start-up, the rest come from a fixed seed.
     // The game writes its files into `writeFolder`, by default the application folder.
     explicit Game(const QString &appFolder, int set = 0, QVector<double> draws = {},
-                  const QString &writeFolder = QString())
-        : random(std::move(draws), 7), program(state, random, sound, pictures) {
-        state.appFolder = appFolder;
-        state.WriteFolder = writeFolder.isEmpty() ? appFolder : writeFolder;
+                  const QString &writeFolder = QString(), bool writable = true)
+        : random(std::move(draws), 7),
+          model(testFolders(appFolder, writeFolder, writable), random, sound),
+          program(model, pictures) {
         if (set != 0) {
-            QFile ini(state.WriteFolder + "/Kestrova.ini");
+            QFile ini(model.writeFolder() + "/Kestrova.ini");
             if (ini.open(QIODevice::WriteOnly))
                 ini.write(QStringLiteral("optFon=0\r\noptP=%1\r\n").arg(set).toLatin1());
         }
         window = &program.showMainWindow();
     }
-    ProgramState state;
     ScriptedRandom random;
     RecordingSound sound;
+    GameModel model;
     PictureCache pictures;
     Program program;
     Form1 *window = nullptr;
 
-    void click(int k) { QTest::mouseClick(window->Foto[k], Qt::LeftButton); }
+    // A control of the main window by its name, such as "cmdTOP(0)".
+    template <typename T = QWidget> T *get(const QString &name) const {
+        T *control = window->findChild<T *>(name);
+        if (!control)
+            qFatal("no control %s", qPrintable(name));
+        return control;
+    }
+    // A control of the options window, which is built on first use.
+    template <typename T = QWidget> T *option(const QString &name) {
+        T *control = program.form2().findChild<T *>(name);
+        if (!control)
+            qFatal("no option %s", qPrintable(name));
+        return control;
+    }
+    CardWidget *card(int k) const { return get<CardWidget>(QStringLiteral("Foto(%1)").arg(k)); }
+    QString time() const { return get<QLabel>("lblTime")->text(); }
+    bool frameShown() const { return get("Frame2")->isVisible(); }
+    void press(const QString &name) const { QTest::mouseClick(get(name), Qt::LeftButton); }
+
+    void click(int k) { QTest::mouseClick(card(k), Qt::LeftButton); }
     // Opens every pair in order; the last pair wins the game.
     void win() {
-        for (const auto &pair : pairs()) {
+        for (const auto &pair : pairsOf(model.board())) {
             click(pair.first);
             click(pair.second);
         }
@@ -66,23 +83,11 @@ struct Game {
     // Wins the game, which offers a record, and stores it with "To records".
     void winAndStore() {
         win();
-        QVERIFY(window->Frame2->isVisible() && window->cmdEND[2]->isEnabled());
-        QTest::mouseClick(window->cmdEND[2], Qt::LeftButton);
-        QVERIFY(!window->Frame2->isVisible());
+        QVERIFY(frameShown() && get("cmdEND(2)")->isEnabled());
+        press("cmdEND(2)");
+        QVERIFY(!frameShown());
     }
     QString file(const char *sound) const {
-        return state.appFolder + QStringLiteral("/sounds/%1.wav").arg(sound);
-    }
-    // The cards that belong together, read from the deal.
-    QVector<QPair<int, int>> pairs() const {
-        QVector<QPair<int, int>> result;
-        const Board &b = window->board;
-        for (int a = 0; a < CardCount; ++a)
-            for (int c = a + 1; c < CardCount; ++c)
-                if (b.NumberPairMode ? qAbs(Board::pictureNumber(b.CardPic[a]) -
-                                            Board::pictureNumber(b.CardPic[c])) == PairCount
-                                     : b.CardPic[a] == b.CardPic[c])
-                    result.append({a, c});
-        return result;
+        return model.appFolder() + QStringLiteral("/sounds/%1.wav").arg(sound);
     }
 };

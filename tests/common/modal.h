@@ -4,8 +4,10 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 // What the next modal window showed before the watcher closed it.
 struct Modal {
@@ -59,3 +61,23 @@ class MessageCloser {
   private:
     QTimer m_timer;
 };
+
+// Closes a modal window left open for `seconds`: a check that failed inside a modal window's
+// handler then fails the test at once instead of leaving it waiting for the window.
+inline void installModalWatchdog(int seconds = 5) {
+    auto *timer = new QTimer(qApp);
+    auto seen = std::make_shared<std::pair<QPointer<QWidget>, int>>();
+    QObject::connect(timer, &QTimer::timeout, [seen, seconds] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal != seen->first) {
+            *seen = {modal, 0};
+            return;
+        }
+        if (modal && ++seen->second == seconds * 10) {
+            qWarning("closing the modal window \"%s\", left open for %d s",
+                     qPrintable(modal->windowTitle()), seconds);
+            modal->close();
+        }
+    });
+    timer->start(100);
+}

@@ -1,267 +1,320 @@
-// The main window played with the mouse: start-up, turning cards, the clock, victory, sound label.
-#include "fakes.h"
-#include "game/cardwidget.h"
-#include "game/form1.h"
-#include "game/program.h"
+// The main window played with the mouse and with the keyboard: what it shows, what each control
+// does, and what screen readers are told.
 #include "gamedriver.h"
+#include "modal.h"
 #include "records/kindquestion.h"
-#include "settings/form2.h"
+#include "records/recordsview.h"
 #include "testfiles.h"
-#include "ui/clicklabel.h"
-#include "ui/picturecache.h"
-#include "ui/programstate.h"
-#include "ui/randomsource.h"
+#include "ui/fittext.h"
+#include "ui/focusring.h"
 
-#include <QCheckBox>
-#include <QFrame>
+#include <QAccessible>
+#include <QDesktopServices>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
+
+namespace {
+
+QString accessibleName(QWidget *widget) {
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+    return iface ? iface->text(QAccessible::Name) : QStringLiteral("<none>");
+}
+
+// The last thing the game announced, as screen readers read it from its announcements label.
+QString announced(Game &g) {
+    return accessibleName(g.window->findChild<QLabel *>("announcements"));
+}
+
+// Walks the focus with the arrow keys from wherever it is to `card`, then presses `key` on it.
+void keyOnCard(Game &g, int card, Qt::Key key = Qt::Key_Space) {
+    g.card(g.window->focusedCard())->setFocus();
+    for (int at = g.window->focusedCard(); at != card; at = g.window->focusedCard()) {
+        const int dc = card % 6 - at % 6, dr = card / 6 - at / 6;
+        QTest::keyClick(g.card(at), dc < 0   ? Qt::Key_Left
+                                    : dc > 0 ? Qt::Key_Right
+                                    : dr < 0 ? Qt::Key_Up
+                                             : Qt::Key_Down);
+    }
+    QCOMPARE(g.window->focusWidget(), g.card(card));
+    QTest::keyClick(g.card(card), key);
+}
+
+// Addresses the desktop was asked to open.
+class Browser : public QObject {
+    Q_OBJECT
+  public:
+    Browser() { QDesktopServices::setUrlHandler("file", this, "open"); }
+    ~Browser() override { QDesktopServices::unsetUrlHandler("file"); }
+    QStringList opened;
+  public slots:
+    void open(const QUrl &url) { opened.append(url.toString()); }
+};
+
+} // namespace
 
 class TestForm1 : public QObject {
     Q_OBJECT
 
   private slots:
-    void init();
-    void startUpShowsDealtBoardAndRunningClock();
-    void wholeGameWithTheMouse();
-    void clockShowsTenthsInTheLastPairs();
-    void missingPictureAndNumberPairSet();
-    void soundLabelSwitchesSound();
-    void doubleClickIsOneClick();
-    void victoryFrameAsDesigned_data();
-    void victoryFrameAsDesigned();
-    void buttonFacesShowTheBackColour();
-    void closingEndsTheProgram();
+    void initTestCase() { installModalWatchdog(); }
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        writeSet(m_dir->path() + "/img0", 12, "Colours");
+        writeSet(m_dir->path() + "/img5", 24, "Pairs");
+        QByteArray names;
+        for (int n = 0; n < 12; ++n)
+            names += QStringLiteral("зверь %1|animal %1\r\n").arg(n).toUtf8();
+        writeFile(*m_dir, "img0/names.txt", names);
+    }
+
+    void aWholeGameWithTheMouse() {
+        // (First of all, while no key has been pressed in this program.)
+        Game g(m_dir->path());
+        QCOMPARE(g.window->windowTitle(), QStringLiteral("Kestrova 2.5"));
+        QCOMPARE(g.window->size(), QSize(641, 425));
+        for (int k = 0; k < CardCount; ++k) {
+            QVERIFY(g.card(k)->isVisible() && !g.card(k)->hasPicture());
+            QCOMPARE(g.card(k)->pos(), QPoint(16 + 104 * (k % 6), 40 + 94 * (k / 6)));
+            QVERIFY(g.model.board().CardPic[k].startsWith(m_dir->path() + "/img0/"));
+        }
+        QCOMPARE(g.random.seedCalls(), 1);
+        QCOMPARE(g.time(), QStringLiteral("Time"));
+        QVERIFY(g.model.clock().running() && !g.frameShown());
+        QCOMPARE(g.get<QLabel>("lblSND")->text(), QStringLiteral("Sound"));
+        QVERIFY(!g.get("lblZAG")->isVisible() && !g.program.form2Loaded());
+        // The keyboard starts on card 0, and no ring shows until the first key.
+        QCOMPARE(g.window->focusWidget(), g.card(0));
+        QVERIFY(!focusRingShown());
+
+        const auto layout = g.model.board().CardPic;
+        const auto pairs = pairsOf(g.model.board());
+        // Two cards of different pairs: the first turns face down again.
+        g.click(pairs[0].first);
+        g.click(pairs[1].first);
+        QVERIFY(!g.card(pairs[0].first)->hasPicture() && g.card(pairs[1].first)->hasPicture());
+        QTRY_COMPARE_WITH_TIMEOUT(g.time(), QStringLiteral("1"), 2500);
+        for (int i = 0; i < 12; ++i) {
+            g.click(pairs[i].first);
+            g.click(pairs[i].second);
+            QCOMPARE(g.frameShown(), i == 11);
+            if (i == 9)
+                QTRY_VERIFY_WITH_TIMEOUT(g.time().contains('.'), 1500);
+        }
+        for (int k = 0; k < CardCount; ++k)
+            QVERIFY(g.card(k)->hasPicture());
+        QCOMPARE(g.get<QLabel>("lblEnd(1)")->text(), g.time());
+        // The first game of a fresh installation beats the placeholder result.
+        QCOMPARE(g.get<QLabel>("lblEnd(0)")->text(), QStringLiteral("VICTORY!   You is First!"));
+        const QString final = g.time();
+        QTest::qWait(250);
+        QCOMPARE(g.time(), final);
+        // "Else": the same layout face down, the clock from 0.
+        g.press("cmdEND(0)");
+        QVERIFY(!g.frameShown() && g.model.clock().running());
+        for (int k = 0; k < CardCount; ++k)
+            QVERIFY(!g.card(k)->hasPicture());
+        QVERIFY(g.model.board().OpenPairs == 0 && g.model.board().CardPic == layout);
+    }
+
+    void doubleClickOnACardIsOneClick() {
+        // In a number-pair set a second click on the same card would turn it face down.
+        Game g(m_dir->path(), 5);
+        QVERIFY(g.model.board().NumberPairMode);
+        QTest::mouseClick(g.card(7), Qt::LeftButton);
+        QTest::mouseDClick(g.card(7), Qt::LeftButton);
+        QTest::mouseRelease(g.card(7), Qt::LeftButton);
+        QVERIFY(g.card(7)->hasPicture() && g.sound.played.size() == 1);
+    }
+
+    void eachControlCallsTheGame() {
+        Game g(m_dir->path());
+        Browser browser;
+        const QString page = QUrl::fromLocalFile(m_dir->path() + "/web/index-").toString();
+        g.press("lblWeb(1)");
+        g.press("lblWeb(3)");
+        g.press("lblLOC(0)");
+        QCOMPARE(g.model.language().setting(), 0.0f);
+        g.press("lblWeb(3)");
+        QCOMPARE(browser.opened,
+                 (QStringList{page + "e.htm#gallery", page + "e.htm", page + "r.htm"}));
+        g.press("lblSND");
+        QCOMPARE(g.get<QLabel>("lblSND")->text(), QStringLiteral("Snd on"));
+        QVERIFY(!g.model.choices().sound);
+        g.click(3);
+        QCOMPARE(g.sound.played.last(), g.file("No"));
+        g.press("cmdTOP(2)");
+        QVERIFY(g.get<QPlainTextEdit>("txtHELP")->isVisible());
+        QCOMPARE(g.get<QPushButton>("cmdTOP(2)")->text(), QStringLiteral("Закр. пом."));
+        g.press("cmdTOP(2)");
+        QVERIFY(!g.get("txtHELP")->isVisible());
+        QCOMPARE(g.get<QPushButton>("cmdTOP(2)")->text(), QStringLiteral("Помощь"));
+        g.press("cmdTOP(0)");
+        QVERIFY(!g.card(3)->hasPicture());
+        // The options window, built now, speaks the language chosen before.
+        Modal seen;
+        closeNextModal(seen);
+        g.press("cmdTOP(1)");
+        QCOMPARE(seen.title, QStringLiteral("Настройки"));
+    }
+
+    void captionsFollowTheLanguage() {
+        Game g(m_dir->path());
+        const QStringList names = {"cmdTOP(0)", "cmdTOP(3)", "cmdEND(2)", "lblEnd(3)", "lblSND"};
+        const auto captions = [&] {
+            QStringList texts;
+            for (const QString &name : names)
+                texts << (name.startsWith("cmd") ? g.get<QPushButton>(name)->text()
+                                                 : g.get<QLabel>(name)->text());
+            return texts;
+        };
+        QCOMPARE(captions(),
+                 (QStringList{"Clear", "Records", "To records",
+                              "       boy?              girl?               ?", "Sound"}));
+        g.press("lblLOC(0)");
+        QCOMPARE(captions(),
+                 (QStringList{"Очистить", "Рекорды", "В рекорды",
+                              "Ты:       мальчик,       девочка,       друг?", "Звук"}));
+        QVERIFY(g.get("lblZAG")->isVisible());
+        QCOMPARE(accessibleName(g.get("lblLOC(1)")), QStringLiteral("Английский язык"));
+        // A settings value that is neither 0 nor 1 changes no caption.
+        g.model.SetLanguage(Language::fromSetting(0.4f));
+        QCOMPARE(captions()[0], QStringLiteral("Очистить"));
+    }
+
+    void victoryFrameAsDesigned_data() {
+        QTest::addColumn<QByteArray>("language");
+        QTest::newRow("Russian") << QByteArray("0");
+        QTest::newRow("English") << QByteArray("1");
+    }
+    void victoryFrameAsDesigned() {
+        QFETCH(QByteArray, language);
+        writeFile(*m_dir, "Kestrova.ini", "0\r\n0\r\n1\r\n" + language + "\r\n0\r\n");
+        Game g(m_dir->path());
+        g.win();
+        QCOMPARE(g.get<QLabel>("lblEnd(0)")->text(),
+                 language == "0" ? QStringLiteral("ПОБЕДА!   У тебя 1-е место!")
+                                 : QStringLiteral("VICTORY!   You is First!"));
+        QWidget *frame = g.get("Frame2");
+        // The kind buttons where the frame was designed; each kind word begins right after its
+        // button, and no button covers a letter.
+        QRadioButton *kinds[3];
+        for (int i = 0; i < 3; ++i) {
+            kinds[i] = g.get<QRadioButton>(QStringLiteral("optKartinka(%1)").arg(i));
+            QCOMPARE(frame->childAt(QList<int>{35, 100, 166}[i], 123), kinds[i]);
+            QVERIFY(kinds[i]->isEnabled() && !kinds[i]->isChecked());
+        }
+        const auto *question = g.get<KindQuestion>("lblEnd(3)");
+        QVERIFY(question->wordFont().pixelSize() >= 8);
+        const QVector<QRect> words = question->wordBoxes();
+        for (int i = 0; i < words.size(); ++i) {
+            const QRect word = words[i].translated(question->pos());
+            QVERIFY(word.right() < frame->width());
+            for (QRadioButton *kind : kinds)
+                QVERIFY(!word.intersects(kind->geometry()));
+            const int kind = i - (int(words.size()) - 3);
+            if (kind >= 0)
+                QVERIFY(qAbs(word.left() - kinds[kind]->geometry().right()) <= 4);
+        }
+        // Each headline fits its label, no line cut.
+        auto *headline = g.get<QLabel>("lblEnd(0)");
+        for (Msg id : {Msg::MsgFirstPlace, Msg::MsgTopTen, Msg::MsgNoRecord}) {
+            headline->setText(g.model.text(id));
+            fitFontToBox(headline, 18, 9);
+            QVERIFY(headline->heightForWidth(177) <= 49 && headline->font().pixelSize() >= 12);
+        }
+    }
+
+    void buttonFacesShowTheBackColour() {
+        // The cards' colour on the faces, flat, whatever the widget style draws.
+        Game g(m_dir->path());
+        for (int n : {3, 6}) {
+            g.model.chooseBackground(n);
+            g.model.applyBackground();
+            const QImage face = g.get("cmdTOP(0)")->grab().toImage();
+            for (const QPoint &at : {QPoint(4, 4), QPoint(85, 20), QPoint(45, 5)})
+                QCOMPARE(face.pixelColor(at), g.card(1)->backColor());
+        }
+        QCOMPARE(g.card(0)->backColor(), QColor(188, 188, 174));
+    }
+
+    void keyboardMovesTheFocusAndTheRing() {
+        Game g(m_dir->path());
+        g.window->show();
+        QApplication::setActiveWindow(g.window);
+        QVERIFY(QTest::qWaitForWindowActive(g.window));
+        // Only the focused card is a Tab stop; at the edge of the board the focus stays.
+        const struct {
+            int key, to;
+        } moves[] = {{Qt::Key_Left, 0},  {Qt::Key_Up, 0},    {Qt::Key_Right, 1},
+                     {Qt::Key_Down, 7},  {Qt::Key_Right, 8}, {Qt::Key_Down, 14},
+                     {Qt::Key_Down, 20}, {Qt::Key_Down, 20}};
+        for (const auto &move : moves) {
+            QTest::keyClick(g.window->focusWidget(), static_cast<Qt::Key>(move.key));
+            QCOMPARE(g.window->focusedCard(), move.to);
+            QCOMPARE(g.window->focusWidget(), g.card(move.to));
+            QCOMPARE(g.card(move.to)->focusPolicy(), Qt::TabFocus);
+        }
+        QCOMPARE(g.card(1)->focusPolicy(), Qt::NoFocus);
+        QTest::qWait(20);
+        auto *ring = g.window->findChild<QWidget *>("focusRing");
+        QVERIFY(ring && ring->isVisible() && focusRingShown());
+        QCOMPARE(ring->geometry(), g.card(20)->geometry().adjusted(-2, -2, 2, 2));
+        g.click(5);
+        QVERIFY(!ring->isVisible() && !focusRingShown());
+        // Tab: the board, the command bar from left to right, the links and the toggles.
+        QWidget *const first = g.card(g.window->focusedCard());
+        QStringList names;
+        QWidget *at = first;
+        do {
+            if ((at->focusPolicy() & Qt::TabFocus) && at->isVisibleTo(g.window))
+                names << at->objectName();
+            at = at->nextInFocusChain();
+        } while (at != first && names.size() < 40);
+        QCOMPARE(names, (QStringList{first->objectName(), "cmdTOP(3)", "cmdTOP(2)", "cmdTOP(1)",
+                                     "cmdTOP(0)", "lblWeb(1)", "lblWeb(3)", "lblSND", "lblLOC(0)",
+                                     "lblLOC(1)"}));
+        // Space on a label does what a click does.
+        QTest::keyClick(g.get("lblLOC(0)"), Qt::Key_Return);
+        QVERIFY(g.model.language().russian());
+    }
+
+    void wholeGameAndRecordFromTheKeyboard() {
+        Game g(m_dir->path());
+        const auto pairs = pairsOf(g.model.board());
+        // A mismatch and a pair with Space and Enter.
+        keyOnCard(g, pairs[0].first);
+        QCOMPARE(accessibleName(g.card(pairs[0].first)),
+                 QStringLiteral("card %1, animal %2, face up")
+                     .arg(pairs[0].first + 1)
+                     .arg(Board::pictureNumber(g.model.board().CardPic[pairs[0].first])));
+        keyOnCard(g, pairs[1].first, Qt::Key_Return);
+        QCOMPARE(announced(g), QStringLiteral("Not a pair."));
+        QCOMPARE(accessibleName(g.card(pairs[0].first)),
+                 QStringLiteral("card %1, face down").arg(pairs[0].first + 1));
+        keyOnCard(g, pairs[0].second);
+        keyOnCard(g, pairs[0].first, Qt::Key_Enter);
+        QVERIFY(announced(g).startsWith("A pair: animal "));
+        QCOMPARE(g.sound.played.size(), 5);
+        for (const auto &pair : pairs.mid(1)) {
+            keyOnCard(g, pair.first);
+            keyOnCard(g, pair.second);
+        }
+        QCOMPARE(announced(g), QStringLiteral("Victory! Your time: %1 seconds. It is a record: "
+                                              "type your name and press Enter.")
+                                   .arg(g.time()));
+        QCOMPARE(g.window->focusWidget(), g.get("txtRec"));
+        QTest::keyClicks(g.get("txtRec"), "Kit");
+        QTest::keyClick(g.get("txtRec"), Qt::Key_Return);
+        QVERIFY(!g.frameShown());
+        QVERIFY(readBytes(m_dir->filePath("record.txt")).contains("~Kit~Colours~"));
+        QCOMPARE(g.window->focusWidget(), g.card(g.window->focusedCard()));
+    }
 
   private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
-
-void TestForm1::init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    writeSet(m_dir->path() + "/img0", 12, "Colours");
-    writeSet(m_dir->path() + "/img5", 24, "Pairs");
-    writeSet(m_dir->path() + "/img2", 0, QByteArray(100000, 'x'));
-}
-
-void TestForm1::startUpShowsDealtBoardAndRunningClock() {
-    Game g(m_dir->path());
-    Form1 &w = *g.window;
-    QCOMPARE(w.windowTitle(), QStringLiteral("Kestrova 2.5"));
-    QCOMPARE(w.size(), QSize(641, 425));
-    for (int k = 0; k < CardCount; ++k) {
-        QVERIFY(w.Foto[k]->isVisible() && !w.Foto[k]->hasPicture());
-        QCOMPARE(w.Foto[k]->pos(), QPoint(16 + 104 * (k % 6), 40 + 94 * (k / 6)));
-        QVERIFY(w.board.CardPic[k].startsWith(m_dir->path() + "/img0/"));
-    }
-    QCOMPARE(g.random.seedCalls(), 1);
-    QCOMPARE(w.lblTime->text(), QStringLiteral("Time"));
-    QVERIFY(w.Timer1->isActive() && !w.Timer2->isActive());
-    QCOMPARE(w.Timer1->interval(), 1000);
-    QVERIFY(!w.Frame2->isVisible());
-    QCOMPARE(w.lblSND->text(), QStringLiteral("Sound"));
-    QCOMPARE(g.program.form2().optP[0]->text(), QStringLiteral("Colours"));
-    // No name file gives an empty caption; a runaway one is cut short.
-    QCOMPARE(g.program.form2().optP[1]->text(), QString());
-    QCOMPARE(g.program.form2().optP[2]->text(), QString(40, 'x'));
-}
-
-void TestForm1::wholeGameWithTheMouse() {
-    Game g(m_dir->path());
-    Form1 &w = *g.window;
-    const auto layout = w.board.CardPic;
-    auto pairs = g.pairs();
-    QCOMPARE(pairs.size(), 12);
-    // Two cards of different pairs: the first turns face down again.
-    g.click(pairs[0].first);
-    g.click(pairs[1].first);
-    QVERIFY(!w.Foto[pairs[0].first]->hasPicture() || w.board.CardOpen[pairs[0].first]);
-    QVERIFY(w.Foto[pairs[1].first]->hasPicture());
-    for (int i = 0; i < 12; ++i) {
-        g.click(pairs[i].first);
-        g.click(pairs[i].second);
-        QCOMPARE(w.board.OpenPairs, qint16(i + 1));
-        QCOMPARE(w.Timer2->isActive(), i >= 9 && i < 11);
-        QCOMPARE(w.Frame2->isVisible(), i == 11);
-    }
-    for (CardWidget *card : w.Foto)
-        QVERIFY(card->hasPicture());
-    QVERIFY(!w.Timer1->isActive());
-    QCOMPARE(w.lblEnd[1]->text(), w.lblTime->text());
-    // The first game of a fresh installation beats the placeholder result.
-    QCOMPARE(w.lblEnd[0]->text(), QStringLiteral("VICTORY!   You is First!"));
-    QCOMPARE(g.sound.played.last(), g.file("victory1"));
-    for (QRadioButton *kind : w.optKartinka)
-        QVERIFY(!kind->isChecked());
-
-    // "Else": the same layout face down, the clock from 0.
-    const int last = w.board.PrevCard;
-    QTest::mouseClick(w.cmdEND[0], Qt::LeftButton);
-    QVERIFY(!w.Frame2->isVisible());
-    for (CardWidget *card : w.Foto)
-        QVERIFY(!card->hasPicture());
-    QCOMPARE(w.board.OpenPairs, qint16(0));
-    QCOMPARE(g.state.ClockSeconds, qint16(0));
-    QVERIFY(w.Timer1->isActive() && !w.Timer2->isActive());
-    QVERIFY(w.board.CardPic == layout);
-    QCOMPARE(w.board.PrevCard, last);
-}
-
-void TestForm1::clockShowsTenthsInTheLastPairs() {
-    Game g(m_dir->path());
-    Form1 &w = *g.window;
-    QTRY_COMPARE_WITH_TIMEOUT(w.lblTime->text(), QStringLiteral("1"), 2500);
-    const auto pairs = g.pairs();
-    for (int i = 0; i < 10; ++i) {
-        g.click(pairs[i].first);
-        g.click(pairs[i].second);
-    }
-    QTRY_VERIFY_WITH_TIMEOUT(w.lblTime->text().contains(QLocale().decimalPoint()), 1500);
-    for (int i = 10; i < 12; ++i) {
-        g.click(pairs[i].first);
-        g.click(pairs[i].second);
-    }
-    const QString final = w.lblTime->text();
-    QTest::qWait(300);
-    QCOMPARE(w.lblTime->text(), final);
-}
-
-void TestForm1::missingPictureAndNumberPairSet() {
-    Game g(m_dir->path(), 5);
-    Form1 &w = *g.window;
-    QVERIFY(w.board.NumberPairMode);
-    QCOMPARE(g.state.PicFolder, m_dir->path() + "/img5/");
-    const auto pairs = g.pairs();
-    QCOMPARE(pairs.size(), 12);
-    // A card whose picture is gone shows a stand-in, and its pair still opens.
-    QVERIFY(QFile::remove(w.board.CardPic[pairs[2].first]));
-    g.click(pairs[2].first);
-    QVERIFY(w.Foto[pairs[2].first]->hasPicture());
-    g.click(pairs[2].second);
-    QVERIFY(w.board.CardOpen[pairs[2].first]);
-}
-
-void TestForm1::soundLabelSwitchesSound() {
-    Game g(m_dir->path());
-    Form1 &w = *g.window;
-    QTest::mouseClick(w.lblSND, Qt::LeftButton);
-    QCOMPARE(w.lblSND->text(), QStringLiteral("Snd on"));
-    QVERIFY(!g.program.form2().chkS->isChecked());
-    g.click(3);
-    QCOMPARE(g.sound.played.last(), g.file("No"));
-    QTest::mouseClick(w.lblSND, Qt::LeftButton);
-    QCOMPARE(w.lblSND->text(), QStringLiteral("Snd off"));
-    g.click(4);
-    QCOMPARE(g.sound.played.last(), g.file("click1"));
-}
-
-void TestForm1::doubleClickIsOneClick() {
-    // In a number-pair set a second click on the same card turns it face down: a double-click
-    // must leave it up, and the card turned before it where it was.
-    Game g(m_dir->path(), 5);
-    Form1 &w = *g.window;
-    const auto pairs = g.pairs();
-    // As the desktop reports one: a click, then the second press as a double-click, released.
-    const auto doubleClick = [](QWidget *control) {
-        QTest::mouseClick(control, Qt::LeftButton);
-        QTest::mouseDClick(control, Qt::LeftButton);
-        QTest::mouseRelease(control, Qt::LeftButton);
-    };
-    g.click(pairs[0].first);
-    doubleClick(w.Foto[pairs[1].first]);
-    QVERIFY(w.Foto[pairs[1].first]->hasPicture());
-    QCOMPARE(g.sound.played.size(), 2);
-    doubleClick(w.lblSND);
-    QCOMPARE(w.lblSND->text(), QStringLiteral("Snd on"));
-    // Keys always count.
-    QTest::keyClick(w.Foto[pairs[1].first], Qt::Key_Space);
-    QVERIFY(!w.Foto[pairs[1].first]->hasPicture());
-}
-
-void TestForm1::victoryFrameAsDesigned_data() {
-    QTest::addColumn<QByteArray>("language");
-    QTest::newRow("Russian") << QByteArray("0");
-    QTest::newRow("English") << QByteArray("1");
-}
-
-void TestForm1::victoryFrameAsDesigned() {
-    QFETCH(QByteArray, language);
-    QVERIFY(
-        !writeFile(*m_dir, "Kestrova.ini", "0\r\n0\r\n1\r\n" + language + "\r\n0\r\n").isEmpty());
-    Game g(m_dir->path());
-    Form1 &w = *g.window;
-    g.win();
-    // The kind buttons where the frame was designed: a click there chooses a kind.
-    for (int i = 0; i < 3; ++i)
-        QCOMPARE(w.Frame2->childAt(QList<int>{35, 100, 166}[i], 123), w.optKartinka[i]);
-    // The question keeps its caption; each kind word begins right after its button, and no
-    // button covers a letter.
-    const auto *question = static_cast<KindQuestion *>(w.lblEnd[3]);
-    QCOMPARE(question->text(),
-             language == "0" ? QStringLiteral("Ты:       мальчик,       девочка,       друг?")
-                             : QStringLiteral("       boy?              girl?               ?"));
-    QVERIFY(question->wordFont().pixelSize() >= 8);
-    const QVector<QRect> words = question->wordBoxes();
-    for (int i = 0; i < words.size(); ++i) {
-        const QRect word = words[i].translated(question->pos());
-        QVERIFY(word.right() < w.Frame2->width());
-        for (QRadioButton *kind : w.optKartinka)
-            QVERIFY(!word.intersects(kind->geometry()));
-        const int kind = i - (int(words.size()) - 3);
-        if (kind >= 0)
-            QVERIFY(qAbs(word.left() - w.optKartinka[kind]->geometry().right()) <= 4);
-    }
-    // Each headline fits its label, no line cut (checked as the first place's headline).
-    const QStringList headlines = {g.state.MsgFirstPlace, g.state.MsgTopTen, g.state.MsgNoRecord};
-    for (const QString &headline : headlines) {
-        g.state.MsgFirstPlace = headline;
-        w.ProverkaRekorda();
-        QCOMPARE(w.lblEnd[0]->text(), headline);
-        QVERIFY(w.lblEnd[0]->heightForWidth(177) <= 49);
-        QVERIFY(w.lblEnd[0]->font().pixelSize() >= 12);
-    }
-}
-
-void TestForm1::buttonFacesShowTheBackColour() {
-    // The cards' colour on the faces, flat, whatever the widget style draws.
-    Game g(m_dir->path());
-    QPushButton *clear = g.window->cmdTOP[0];
-    for (int n = 0; n < 7; ++n) {
-        g.state.IniValue[0] = QString::number(n);
-        g.program.form2().SetColor();
-        const QColor card = g.window->Foto[1]->backColor();
-        const QImage face = clear->grab().toImage();
-        for (const QPoint &at : {QPoint(4, 4), QPoint(85, 20), QPoint(45, 5)}) {
-            const QColor c = face.pixelColor(at);
-            QVERIFY2(qAbs(c.red() - card.red()) + qAbs(c.green() - card.green()) +
-                             qAbs(c.blue() - card.blue()) <=
-                         8,
-                     qPrintable(QStringLiteral("background %1: %2").arg(n).arg(c.name())));
-        }
-    }
-    // Pressed, disabled and focused faces still look different.
-    const QImage plain = clear->grab().toImage();
-    QApplication::setActiveWindow(g.window);
-    for (const auto &look : std::initializer_list<std::function<void(bool)>>{
-             [clear](bool on) { clear->setDown(on); }, [clear](bool on) { clear->setEnabled(!on); },
-             [clear](bool on) { on ? clear->setFocus() : clear->clearFocus(); }}) {
-        look(true);
-        QVERIFY(clear->grab().toImage() != plain);
-        look(false);
-    }
-}
-
-void TestForm1::closingEndsTheProgram() {
-    Game g(m_dir->path());
-    QPointer<Form1> window = g.window;
-    window->close();
-    QVERIFY(g.program.quitRequested());
-    QVERIFY(!g.program.form2Loaded());
-    QTRY_VERIFY(window.isNull());
-}
 
 QTEST_MAIN(TestForm1)
 #include "test_form1.moc"

@@ -1,12 +1,12 @@
-// The record file: its lines, the merge of a new result, the victory check, the view's rows
-// and the help text.
-#include "records/helptext.h"
+// The record file: its lines, the table as read, the merge that keeps ten results, the victory
+// check, storing and erasing the file, and the rows of the records view.
+#include "i18n/messages.h"
 #include "records/recordcheck.h"
 #include "records/recordfile.h"
 #include "records/recordrows.h"
 #include "testfiles.h"
-#include "ui/textfile.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -14,288 +14,187 @@ namespace {
 
 const QLocale English(QLocale::English, QLocale::UnitedStates);
 const QLocale Russian(QLocale::Russian, QLocale::Russia);
+const QString Full = "11a 12b 13c 14d 50*e 15f 16g 17h 18i 19j";
+const QString Nine = "11a 12b 13c 14d 15f 16g 17h 18i 19j";
 
-// A table written as "57a 999*b 80c": each result's time, a star for the marker, and a
-// one-letter name that says which line it is; "_" is a blank line.
-QStringList table(const QString &notation) {
-    QStringList lines;
-    for (const QString &token : notation.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (token == QLatin1String("_")) {
-            lines.append(QString());
-            continue;
-        }
-        const bool marked = token.contains(QLatin1Char('*'));
-        QString time = token;
-        time.remove(QLatin1Char('*'));
-        const QString name = time.right(1);
-        time.chop(1);
-        lines.append(QStringLiteral("%1~%2~Animals~4~1/2/26%3")
-                         .arg(time, name, marked ? RecordMarker : QString()));
+// A table written as "57a 999*b _": each result's time, a star for the marker and a one-letter
+// name; "_" is a blank line, and a token holding a "~" is a line as it stands.
+QStringList lines(const QString &notation) {
+    QStringList out;
+    for (QString token : notation.split(' ', Qt::SkipEmptyParts)) {
+        const bool marked = token.contains('*');
+        token.remove('*');
+        if (token == "_")
+            token.clear();
+        else if (!token.contains('~'))
+            token = QString("%1~%2~S~4~d").arg(token.chopped(1), token.right(1));
+        out.append(marked ? token + RecordMarker : token);
     }
-    return lines;
+    return out;
 }
 
-// The merged lines in the same notation; the new result is called "n".
-QString notation(const QStringList &lines) {
-    QStringList tokens;
-    for (const QString &line : lines) {
-        const QStringList fields = line.split(QLatin1Char('~'));
-        tokens.append(fields[0] + (line.contains(RecordMarker) ? "*" : "") + fields[1]);
-    }
-    return tokens.join(QLatin1Char(' '));
+NewRecord result(const QString &time, const QString &name = "n") {
+    return NewRecord{time, name, "S", 4, "d"};
 }
 
-NewRecord result(const QString &time, const QString &name = QStringLiteral("n")) {
-    NewRecord record;
-    record.time = time;
-    record.name = name;
-    record.setName = QStringLiteral("Animals");
-    record.kind = 4;
-    record.date = QStringLiteral("1/2/26");
-    return record;
+QByteArray file(const QString &notation) {
+    return (lines(notation).join("\r\n") + "\r\n").toUtf8();
+}
+
+QString native(const QString &path) {
+    return QDir::toNativeSeparators(path);
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(MergeOutcome)
-Q_DECLARE_METATYPE(RecordRank)
 
 class TestRecords : public QObject {
     Q_OBJECT
 
   private slots:
+    void parseLine() {
+        // Each line and how it reads: its time, "*" when marked, "-" when it is no result.
+        const QStringList cases = {
+            "13,8~a~b~4~d 13.8", "13.8~a~b~4~d~e 13.8", "5~a~b~4~d~^~^ 5*",  "40~a~b~c -",
+            "40~Bob~S~d~^ -",    "~a~b~4~d -",          "1,000.5~a~b~4~d -", " -"};
+        for (const QLocale &locale : {English, Russian}) {
+            for (const QString &c : cases) {
+                const auto entry = parseRecordLine(c.section(' ', 0, 0), locale);
+                QCOMPARE(entry ? QString::number(entry->time) + (entry->marked ? "*" : "") : "-",
+                         c.section(' ', 1));
+            }
+        }
+    }
+
+    void table_data() {
+        // The lines, then the fault, its line, the number of results and of lines read.
+        QTest::addColumn<QString>("row");
+        QTest::newRow("blank lines") << QString("_ 30a _ 40*b _ = none 0 2 5");
+        QTest::newRow("eleven") << Full + " 99k = too many 11 11 11";
+        QTest::newRow("ten unmarked") << Nine + " 20e = too many 10 10 10";
+        QTest::newRow("no results") << QString("30a _ 12~a~b~c 40*b x~a~b~4~d = no result 3 2 5");
+        // The merge stops at the first fault and the view needs the first ten lines only.
+        QTest::newRow("a bad first line")
+            << "x " + QString("1a ").repeated(20) + "= no result 1 9 10";
+        QTest::newRow("huge") << QString("1*a ").repeated(100000) + "= too many 11 11 11";
+    }
+    void table() {
+        QFETCH(QString, row);
+        QTemporaryDir dir;
+        const QString path = writeFile(dir, "record.txt", file(row.section('=', 0, 0)));
+        const auto table = readRecordTable(path, English);
+        QVERIFY(table);
+        const QStringList faults = {" none", " too many", " no result"};
+        QCOMPARE(faults[int(table->fault)] + QString::asprintf(" %d %d %d", table->faultLine,
+                                                               int(table->results.size()),
+                                                               table->linesRead),
+                 row.section('=', 1));
+    }
+
     void merge_data() {
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("time");
-        QTest::addColumn<MergeOutcome>("outcome");
+        // The rank (1 first place, T top ten, N none), the merge's outcome (A added, R replaced,
+        // D dropped, - refused) and the lines it writes.
         QTest::addColumn<QString>("after");
-        using O = MergeOutcome;
-        const QString full = "11a 12b 13c 14d 50*e 15f 16g 17h 18i 19j";
-        const QString fullTwoSlowest = "11a 50b 13c 14d 50*e 15f 16g 17h 18i 19j";
-        const QString nine = "11a 12b 13c 14d 15f 16g 17h 18i 19j";
         const struct {
             const char *name;
-            QString before, time;
-            MergeOutcome outcome;
-            QString after;
-        } cases[] = {
-            {"first record into a fresh file", "999*u", "57", O::Added, "999*u 57n"},
-            {"the marked line moves behind", "999*u 57n", "80", O::Added, "57n 999*u 80n"},
-            {"a slower time takes the marker", "30a 40*b", "50", O::Added, "30a 40b 50*n"},
-            {"an equal time: marker stays on the older", "30a 40*b", "40", O::Added,
-             "30a 40*b 40n"},
-            {"tenths compared as numbers", "9.5a 10.2*b", "9,9", O::Added, "9.5a 10.2*b 9,9n"},
-            {"blank lines are left out", "_ 30a _ 40*b _", "35", O::Added, "30a 40*b 35n"},
-            {"full: the slowest makes room", full, "45", O::Replaced, nine + " 45*n"},
-            {"full: an equal time replaces the slowest", full, "50", O::Replaced, nine + " 50*n"},
-            {"full: the first of two slowest is marked", fullTwoSlowest, "20", O::Replaced,
-             "11a 50*b 13c 14d 15f 16g 17h 18i 19j 20n"},
-            {"full: equal slowest stays on the older", fullTwoSlowest, "50", O::Replaced,
-             "11a 50*b 13c 14d 15f 16g 17h 18i 19j 50n"},
-            {"full: a slower time is dropped", full, "51", O::Dropped, nine + " 50*e"},
-            {"eleven results", full + " 99k", "5", O::Refused, ""},
-            {"ten results, no marker", nine + " 20e", "5", O::Refused, ""},
-            {"no marker: the slowest takes it", "40a 30b 40c", "5", O::Added, "30b 40c 40*a 5n"},
-            {"two markers: the slowest keeps it", "30*a 40*b", "5", O::Added, "30a 40*b 5n"},
-            {"two markers, a slower time", "30*a 40*b", "50", O::Added, "30a 40b 50*n"},
-            {"full, two markers", "11*a 12b 13c 14d 50*e 15f 16g 17h 18i 19j", "45", O::Replaced,
-             nine + " 45*n"},
-            {"a stored time that is not a number", "3x0a 40*b", "5", O::Refused, ""},
-            {"the new time is not a number", "40*b", "Time", O::Refused, ""},
+            QString before, time, after;
+        } rows[] = {
+            {"a fresh file", "999*u", "57", "1A 999*u 57n"},
+            {"a slower time takes the marker", "_ 30a _ 40*b _", "50", "TA 30a 40b 50*n"},
+            {"an equal time leaves it", "30a 40*b", "40", "TA 30a 40*b 40n"},
+            {"equal to the best", "30a 20b 40*c", "20", "1A 30a 20b 40*c 20n"},
+            {"tenths as numbers", "9.5a 10.2*b", "9,9", "TA 9.5a 10.2*b 9,9n"},
+            {"no marker: the first slowest", "40a 30b 40c", "5", "1A 30b 40c 40*a 5n"},
+            {"two markers: the slowest", "30*a 40*b", "5", "1A 30a 40*b 5n"},
+            {"full, fastest", Full, "10.9", "1R 11a 12b 13c 14d 15f 16g 17h 18i 19*j 10.9n"},
+            {"full: the marked one makes room", Full, "45", "TR " + Nine + " 45*n"},
+            {"full: an equal time replaces it", Full, "50", "NR " + Nine + " 50*n"},
+            {"full: the first of two slowest marked", "11a 50b 13c 14d 50*e 15f 16g 17h 18i 50j",
+             "20", "TR 11a 50*b 13c 14d 15f 16g 17h 18i 50j 20n"},
+            {"full: a slower time dropped", Full, "51", "ND " + Nine + " 50*e"},
+            {"full, the marker left on a faster one", "11*a 12b 13c 14d 50e 15f 16g 17h 18i 19j",
+             "20", "ND 12b 13c 14d 50e 15f 16g 17h 18i 19j 11*a"},
+            {"eleven results", Full + " 99k", "5", "N-"},
+            {"ten unmarked", Nine + " 20e", "0", "N-"},
+            {"a line that is no result", "30a 12~a~b~c 40*b", "5", "N-"},
         };
-        for (const auto &c : cases)
-            QTest::newRow(c.name) << c.before << c.time << c.outcome << c.after;
+        for (const auto &row : rows)
+            QTest::newRow(row.name) << row.before << row.time << row.after;
     }
     void merge() {
         QFETCH(QString, before);
         QFETCH(QString, time);
-        QFETCH(MergeOutcome, outcome);
-        QFETCH(QString, after);
-        const MergeResult merged = mergeRecord(table(before), result(time), English);
-        QCOMPARE(merged.outcome, outcome);
-        QCOMPARE(notation(merged.lines), after);
-    }
-
-    void faultsAreTold() {
-        // Lines that are not results: the first one is named, in the interface language.
-        const QStringList good = table("30a 40*b");
-        for (const QString &bad : {QStringLiteral("12~only~three"), QStringLiteral("garbage"),
-                                   QStringLiteral("~a~b~c~d")}) {
-            const RecordTable faulty = recordTable(good + QStringList{"", bad, "x"}, English);
-            QCOMPARE(faulty.fault, RecordTable::Fault::NotAResult);
-            QCOMPARE(faulty.faultLine, 4);
-            QCOMPARE(mergeRecord(faulty, result("5"), English).outcome, MergeOutcome::Refused);
+        const float seconds = QString(time).replace(',', '.').toFloat();
+        const RecordRank rank = rankTime(recordTable(lines(before), English), seconds);
+        const MergeResult merged = mergeRecord(lines(before), result(time), English);
+        QString after = QString("1TN").mid(int(rank), 1) + QString("DRA-").at(int(merged.outcome));
+        for (const QString &line : merged.lines) {
+            const QStringList fields = line.split('~');
+            after += ' ' + fields[0] + (line.contains(RecordMarker) ? "*" : "") + fields[1];
         }
-        const RecordTable notResults = recordTable({"x"}, English);
-        QCOMPARE(refusedMergeMessage(notResults, "/t/record.txt", false),
-                 QString("The record file /t/record.txt holds lines that are not results (the "
-                         "first of them is line 1): the result will not be stored. Please "
-                         "correct the file."));
-        QVERIFY(refusedMergeMessage(notResults, "/t/record.txt", true)
-                    .startsWith("В файле рекордов /t/record.txt есть строки"));
-        // A hundred thousand results are refused at the eleventh, in the words the game
-        // always used for a full table.
-        const RecordTable many = recordTable(QStringList(100000, table("1a")[0]), English);
-        QCOMPARE(many.fault, RecordTable::Fault::TooMany);
-        QCOMPARE(many.results.size(), MaxRecords + 1);
-        QVERIFY(refusedMergeMessage(many, "", false).startsWith("В файле рекордов больше 10"));
+        QTEST(after, "after");
+        QCOMPARE(merged.lines.join("").count(RecordMarker), merged.lines.isEmpty() ? 0 : 1);
     }
 
-    void fileFromScratchByteForByte() {
+    void recordLineKeepsFiveFields() {
+        QCOMPARE(makeRecordLine({"13,8", "^a~b\r\nc", "~^set", 4, "2~3"}),
+                 QString("13,8~-a-b  c~-^set~4~2-3"));
+    }
+
+    void theFileOnDisk() {
         QTemporaryDir dir;
         const QString path = dir.filePath("record.txt");
-        // No file, an empty one or one of blank lines: the placeholder.
-        for (const QByteArray &empty :
-             {QByteArray("<none>"), QByteArray(), QByteArray(" \r\n\n")}) {
-            if (empty != "<none>")
+        // A disk too full for the placeholder: no file, and the reason.
+        QString error;
+        QVERIFY(withFileSizeLimit(10, [&] { QVERIFY(!EnsureRecordFile(path, "d", &error)); }));
+        QVERIFY(!error.isEmpty() && !QFile::exists(path));
+        // No file, an empty one or one of blank lines (left by a crash): the placeholder.
+        for (const QByteArray &empty : {QByteArray("-"), QByteArray(), QByteArray(" \r\n\n")}) {
+            if (empty != "-")
                 writeFile(dir, "record.txt", empty);
             QVERIFY(EnsureRecordFile(path, "6/11/26"));
             QCOMPARE(readBytes(path), QByteArray("999~Unknown~Test~6~6/11/26~^\r\n"));
         }
-        // A file that holds something is left alone.
+        // A table is kept, and the result joins it.
         writeFile(dir, "record.txt", "\r\n5~a~b~4~d~^\r\n");
-        QVERIFY(EnsureRecordFile(path, "6/11/26"));
-        QCOMPARE(readBytes(path), QByteArray("\r\n5~a~b~4~d~^\r\n"));
-
-        NewRecord record = result("57", QStringLiteral("Маша ~ä😀"));
-        record.kind = KindNotChosen;
-        const MergeResult merged = mergeRecord(*readRecordTable(path, English), record, English);
-        QVERIFY(writeTextFileAtomic(path, merged.lines));
-        QCOMPARE(readBytes(path),
-                 QString("5~a~b~4~d\r\n57~Маша -ä😀~Animals~6~1/2/26~^\r\n").toUtf8());
-    }
-
-    void theMarkerIsNoField() {
-        // A hand-edited line with four fields and the marker is no result: taking the marker
-        // away would leave a line the table could never read again.
-        QTemporaryDir dir;
-        const QByteArray table = "9.0~Ann~Animals~4~1.2.26\r\n40~Bob~Animals~1.2.26~^\r\n";
-        const QString path = writeFile(dir, "record.txt", table);
-        QVERIFY(!parseRecordLine("40~Bob~Animals~1.2.26~^", English));
-        QVERIFY(storeRecord(path, result("40.1"), "", false).contains("line 2"));
-        QCOMPARE(readBytes(path), table);
-        // A marker inside a line comes out whole, and what is written reads as what was read.
-        const auto entry = parseRecordLine("5~a~b~4~d~^~^", English);
-        QVERIFY(entry && entry->marked && entry->fields.size() == 5);
-        const MergeResult merged = mergeRecord({"5~a~b~4~d~^~^"}, result("7"), English);
-        QCOMPARE(merged.lines, (QStringList{"5~a~b~4~d", "7~n~Animals~4~1/2/26~^"}));
-    }
-
-    void storeKeepsTheOldTableWhenItCannot() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("record.txt");
-        QCOMPARE(storeRecord(path, result("57"), "1/1/26", false), QString());
-        const QByteArray stored = readBytes(path);
-        QVERIFY(stored.startsWith("999~Unknown~Test~6~1/1/26~^\r\n57~n~"));
-
-        // A disk that fills up during the write.
+        QCOMPARE(storeRecord(path, result("57", "Маша"), "6/11/26", false), QString());
+        const QByteArray stored = QString("5~a~b~4~d\r\n57~Маша~S~4~d~^\r\n").toUtf8();
+        QCOMPARE(readBytes(path), stored);
+        // A disk that fills up during the write: the old table stays, nothing is left behind.
         QString said;
         QVERIFY(withFileSizeLimit(20, [&] { said = storeRecord(path, result("5"), "", true); }));
-        QVERIFY(said.startsWith("Рекорд не записан.\n"));
-        QVERIFY(said.contains(QDir::toNativeSeparators(path)));
+        QVERIFY(said.startsWith(message(Msg::RecordNotSaved, true) + "\n"));
         QCOMPARE(readBytes(path), stored);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"record.txt"});
-
-        // A folder in its place cannot be read.
-        QVERIFY(QDir().mkdir(dir.filePath("folder")));
-        QCOMPARE(storeRecord(dir.filePath("folder"), result("5"), "", false),
-                 "The record was not saved.\nCould not read " +
-                     QDir::toNativeSeparators(dir.filePath("folder")));
-    }
-
-    void linesKeepFiveFieldsAndTimesReadEitherWay() {
-        NewRecord record = result("13,8", QStringLiteral("^a~b\r\nc"));
-        record.setName = QStringLiteral("~^set");
-        record.date = QStringLiteral("2~3");
-        const QString line = makeRecordLine(record);
-        QCOMPARE(line, QStringLiteral("13,8~-a-b  c~-^set~4~2-3"));
-        const auto entry = parseRecordLine(line, English);
-        QVERIFY(entry && !entry->marked && entry->fields.size() == 5);
-        QCOMPARE(recordDate(QDate(2026, 12, 6), Russian), QStringLiteral("06.12.2026"));
-        for (const QLocale &locale : {English, Russian}) {
-            QCOMPARE(parseRecordLine("13,8~a~b~4~d", locale)->time, 13.8f);
-            QCOMPARE(parseRecordLine("13.8~a~b~4~d", locale)->time, 13.8f);
-        }
-        QVERIFY(!parseRecordLine("1,000.5~a~b~4~d", English) && !parseRecordLine("", English));
-    }
-
-    void rank_data() {
-        const QString full = "11a 12b 13c 14d 50*e 15f 16g 17h 18i 19j";
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<float>("time");
-        QTest::addColumn<RecordRank>("rank");
-        QTest::newRow("default file, 57") << "999*u" << 57.f << RecordRank::FirstPlace;
-        QTest::newRow("default file, 1000") << "999*u" << 1000.f << RecordRank::TopTen;
-        QTest::newRow("equal to the best") << "30a 20b 40*c" << 20.f << RecordRank::FirstPlace;
-        QTest::newRow("full, equal to the slowest") << full << 50.f << RecordRank::NoRecord;
-        QTest::newRow("full, a second faster") << full << 49.f << RecordRank::TopTen;
-        QTest::newRow("full, fastest") << full << 10.9f << RecordRank::FirstPlace;
-        QTest::newRow("full, unmarked")
-            << "1a 2b 3c 4d 5e 6f 7g 8h 9i 10j" << 0.f << RecordRank::NoRecord;
-        QTest::newRow("full, the marker left on a faster one")
-            << "11*a 12b 13c 14d 50e 15f 16g 17h 18i 19j" << 20.f << RecordRank::NoRecord;
-        QTest::newRow("full, two markers")
-            << "11*a 12b 13c 14d 50*e 15f 16g 17h 18i 19j" << 20.f << RecordRank::TopTen;
-        QTest::newRow("eleven, all slower")
-            << "1a 2b 3c 4d 5e 6f 7g 8h 9i 10j 11*k" << 0.f << RecordRank::NoRecord;
-    }
-    void rank() {
-        QFETCH(QString, stored);
-        QFETCH(float, time);
-        QFETCH(RecordRank, rank);
-        QCOMPARE(rankTime(recordTable(table(stored), English), time), rank);
-        // A table the merge refuses offers no place, however fast the game.
-        QCOMPARE(rankTime(recordTable(table(stored) << "oops", English), 0.f),
-                 RecordRank::NoRecord);
-    }
-
-    void oldAndNewLinesKeepTheirNames() {
-        QTemporaryDir dir;
-        // A line of the older program (Windows-1251) among lines of this one (UTF-8).
-        const QString path = writeFile(dir, "record.txt",
-                                       "57~\xCC\xE0\xF8\xE0~Test~5~1.1.26~^\r\n42~"
-                                       "\xD0\x9F\xD0\xB5\xD1\x82\xD1\x8F~Test~4~2.1.26\r\n");
-        QCOMPARE(storeRecord(path, result("60"), "", false), QString());
-        QCOMPARE(readBytes(path), QString("42~Петя~Test~4~2.1.26\r\n57~Маша~Test~5~1.1.26\r\n"
-                                          "60~n~Animals~4~1/2/26~^\r\n")
-                                      .toUtf8());
-        QVERIFY(!readRecordTable(dir.filePath("missing.txt")));
-        QVERIFY(!readRecordTable(dir.path()));
+        // Tables the game cannot rewrite are left as they are.
+        const QByteArray bad = "9~a~S~4~d\r\n40~b~S~d~^\r\n";
+        writeFile(dir, "record.txt", bad);
+        QCOMPARE(storeRecord(path, result("5"), "", false),
+                 message(Msg::NotResults, false).arg(native(path)).arg(2));
+        QCOMPARE(readBytes(path), bad);
+        writeFile(dir, "record.txt", file(Full + " 99k"));
+        QCOMPARE(storeRecord(path, result("5"), "", true), message(Msg::TooManyResults, true));
+        // Erased; a folder in its place can neither take a result nor go.
+        QCOMPARE(eraseRecordFile(path, false), QString());
+        QVERIFY(!QFile::exists(path) && QDir().mkdir(path));
+        QCOMPARE(storeRecord(path, result("5"), "", false),
+                 message(Msg::RecordNotSaved, false) + "\nCould not read " + native(path));
+        QCOMPARE(eraseRecordFile(path, true),
+                 message(Msg::RecordsNotErased, true) + "\n" + native(path) + " is a folder.");
     }
 
     void rowsForTheView() {
-        const QStringList lines = {
-            "123~Ann~Animals~5~1.1.26",
-            "5~Bob~Toys~4~2.1.26~^",
-            "",
-            "broken",
-            "42~Cid~Food~9~3.1.26",
-            "7,5~Dan~Food~7~4.1.26",
-            "8~a~b~c~d",
-            "99~x~y~6~z",
-            "1~a~b~4~c",
-            "2~a~b~4~c",
-            "3~the eleventh~b~4~c~ignored",
-        };
-        const QVector<RecordRow> rows = recordRows(recordTable(lines, English));
-        QCOMPARE(rows.size(), 8);
-        QCOMPARE(rows[0].time, QStringLiteral("123"));
-        QCOMPARE(rows[1].time, QStringLiteral("  5"));
-        QCOMPARE(rows[2].time, QStringLiteral(" 42"));
-        QCOMPARE(rows[3].time, QStringLiteral("  7,5"));
-        QCOMPARE(rows[1].icon, 4);
-        QCOMPARE(rows[2].icon, 0); // 9 is no picture of the list
-        QCOMPARE(rows[4].icon, 0); // not a number
-        QCOMPARE(rows.last().time, QStringLiteral("  2"));
-    }
-
-    void helpText() {
-        QTemporaryDir dir;
-        writeFile(dir, "help-e.txt", "How to play\r\n\r\nClick a card.\r\n");
-        QCOMPARE(helpBoxText(dir.path(), "\\help-e.txt"),
-                 QStringLiteral("\r\nHow to play\r\n\r\nClick a card."));
-        QCOMPARE(helpBoxText(dir.path(), "\\help.txt"),
-                 QStringLiteral("Do not find help file ") + dir.path() + "/help.txt");
+        const QStringList text = lines("123~Ann~Toys~8~1.1.26 _ 5~b~S~1~d 10~c~S~9~d 9,5~d~S~0~d "
+                                       "99~e~S~c~d 100~f~S~4~d 1g 2h _ 3*i");
+        const QVector<RecordRow> rows = recordRows(recordTable(text, English));
+        QStringList cells;
+        for (const RecordRow &row : rows)
+            cells << row.time + '|' + QString::number(row.icon);
+        // The eleventh line is beyond the view; only icons 1 to 8 are pictures of its list.
+        QCOMPARE(cells, (QStringList{"123|8", "  5|1", " 10|0", "  9,5|0", " 99|0", "100|4",
+                                     "  1|4", "  2|4"}));
+        QCOMPARE(rows[0].name + rows[0].setName + rows[0].date, QString("AnnToys1.1.26"));
     }
 };
 

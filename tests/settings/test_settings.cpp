@@ -1,129 +1,167 @@
-// The settings file read by line position and written with its five keys, the backgrounds'
-// colour table, and erasing the record file.
-#include "records/recordfile.h"
-#include "settings/backgrounds.h"
-#include "settings/settingsfile.h"
+// The settings file read by line position and written with its five keys, the sound table, the
+// backgrounds' looks, and the options' choices applied, saved and given up on the game model.
+#include "modeldriver.h"
 #include "testfiles.h"
-#include "ui/textfile.h"
 
-#include <QDir>
 #include <QtTest>
+
+namespace {
+
+// Rows written "input => outcome": the input is the row's tag.
+void table(std::initializer_list<const char *> rows) {
+    QTest::addColumn<QString>("expected");
+    for (const QString row : rows)
+        QTest::newRow(row.section(" => ", 0, 0).toUtf8()) << row.section(" => ", 1);
+}
+QString tag() {
+    return QString::fromUtf8(QTest::currentDataTag());
+}
+const QByteArray OneRecord("999~Unknown~Colours~6~1.1.2026~^\r\n");
+
+} // namespace
 
 class TestSettings : public QObject {
     Q_OBJECT
 
   private slots:
-    void readByLinePosition_data() {
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QStringList>("expected"); // places 0 to 5
-
-        const QStringList defaults = {"0", "0", "1", "1", "0", "kept"};
-        QTest::newRow("no lines") << QStringList() << defaults;
-        QTest::newRow("background alone")
-            << QStringList{"optFon=4"} << QStringList{"4", "0", "1", "1", "0", "kept"};
-        QTest::newRow("a line without '=' is its own value")
-            << QStringList{"optFon=0", "optP=0", "0"}
-            << QStringList{"0", "0", "0", "1", "0", "kept"};
-        QTest::newRow("two '=' signs")
-            << QStringList{"optFon=a=b"} << QStringList{"a=b", "0", "1", "1", "0", "kept"};
-        QTest::newRow("keys are not read: swapped lines swap the values")
-            << QStringList{"optP=5", "optFon=2"} << QStringList{"5", "2", "1", "1", "0", "kept"};
-        QTest::newRow("blanks stay in the value") << QStringList{"optFon=3 ", "", "chks.Value= 1"}
-                                                  << QStringList{"3 ", "", " 1", "1", "0", "kept"};
-        QTest::newRow("a sixth line is kept, later ones ignored")
-            << QStringList{"a=0", "b=1", "c=0", "d=0", "e=1", "f=6", "g=7", "h=8"}
-            << QStringList{"0", "1", "0", "0", "1", "6"};
-    }
-    void readByLinePosition() {
-        QFETCH(QStringList, lines);
-        QFETCH(QStringList, expected);
-        IniValues ini;
-        ini.fill(QStringLiteral("stale"));
-        ini[5] = QStringLiteral("kept");
-        resetIniDefaults(ini);
-        storeIniLines(ini, lines);
-        QCOMPARE(QStringList(ini.begin(), ini.end()), expected);
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m = std::make_unique<Model>(m_dir->path());
     }
 
-    void readingTheFile() {
-        QTemporaryDir dir;
-        const QString path = settingsFilePath(dir.path());
-        QCOMPARE(path, dir.path() + "/Kestrova.ini");
-        QVERIFY(!readSettingsLines(path));
-        writeFile(dir, "Kestrova.ini", "optFon=5\r\noptP=1\nchks.Value=0");
-        QCOMPARE(*readSettingsLines(path), (QStringList{"optFon=5", "optP=1", "chks.Value=0"}));
-        // Any size: the lines before a huge one, and nothing after it is read.
-        writeFile(dir, "Kestrova.ini",
-                  "optFon=5\r\noptP=1\r\n1\r\n0\r\n1\r\n" + QByteArray(100 * 1024, '1') + "\r\n7");
-        QCOMPARE(*readSettingsLines(path), (QStringList{"optFon=5", "optP=1", "1", "0", "1"}));
-        QDir().mkpath(path + "x");
-        QVERIFY(!readSettingsLines(path + "x"));
+    // The input is the settings file, "|" a line break and "#" a line far too long; the outcome
+    // gives places 0 to 5, then the choices, the language, the sound label and a click's sound.
+    void chooseIni_data() {
+        table(
+            {"(none) => 0|0|1|1|0| 0 0 1 0 1 Sound click1.wav",
+             "optP=5|optFon=2|0|Localisation=0|1 => 5|2|0|0|1| 5 2 0 1 0 Звук ",
+             "optFon=3 ||chks.Value= 1|x=a=b| => 3 || 1|a=b|0| 3 0 1 0 1 Sound click1.wav",
+             "2.5| 3,5 |0,6|0.4|0.6|f=6|g=7 => 2.5| 3,5 |0,6|0.4|0.6|6 2 4 1 1 0.4 Звук click1.wav",
+             "7|-1|2|1e60|0.4 => 7|-1|2|1e60|0.4| 0 0 1 0 1 Sound click1.wav",
+             "optFon=5|optP=1|#|0 => 5|1|1|1|0| 5 1 1 0 1 Sound click1.wav"});
+    }
+    void chooseIni() {
+        if (tag() != "(none)")
+            writeFile(*m_dir, "Kestrova.ini",
+                      tag().replace('|', "\r\n").replace('#', QString(99999, '1')).toUtf8());
+        m->model.ChooseIni();
+        m->model.play(SoundSlot::Click);
+        const IniValues &ini = m->model.iniValues();
+        const Choices &c = m->model.choices();
+        QTEST(QStringList(ini.begin(), ini.end()).join('|') +
+                  QString::asprintf(" %d %d %d %d %g %s ", c.background, c.pictureSet, c.sound,
+                                    c.riddleAtStart, m->model.language().setting(),
+                                    qUtf8Printable(m->model.soundCaption())) +
+                  m->sound.played.join(' ').remove(m_dir->path() + "/sounds/"),
+              "expected");
     }
 
-    void numbersInTheFile() {
-        // Whole numbers round ties to even; an option must name one of the seven buttons and
-        // a switch must be 0 or 1.
-        QCOMPARE(wholeNumber("2.5").value_or(-100), 2);
-        QCOMPARE(wholeNumber(" 3,5 ").value_or(-100), 4);
-        QVERIFY(!wholeNumber("abc") && !wholeNumber("") && !wholeNumber("1e300"));
-        QCOMPARE(optionIndex("6").value_or(-1), 6);
-        QVERIFY(!optionIndex("7") && !optionIndex("-1"));
-        QCOMPARE(switchValue("0.6").value_or(false), true);
-        QVERIFY(!switchValue("2"));
-        QCOMPARE(languageValue("0.4").value_or(-1), 0.4f);
-        QVERIFY(!languageValue("English") && !languageValue("1e60"));
+    void writtenLines() {
+        IniValues ini{"4", "6", "1", "1", "0", "never written"};
+        QCOMPARE(settingsFileLines(ini, 0, *languageValue("0.4"), 1).join('|'),
+                 "optFon=4|optP=6|chks.Value=0|Localisation=0.4|chkz.Value=1");
+        QCOMPARE(settingsFileLines(ini, 1, *languageValue("-0"), 0)[3], "Localisation=0");
     }
 
-    void writtenFileByteForByte() {
-        QTemporaryDir dir;
-        IniValues ini;
-        resetIniDefaults(ini);
-        const QString path = settingsFilePath(dir.path());
-        QVERIFY(writeTextFileAtomic(path, settingsFileLines(ini, 1, 1.0f, 0)));
-        QCOMPARE(
-            readBytes(path),
-            QByteArray("optFon=0\r\noptP=0\r\nchks.Value=1\r\nLocalisation=1\r\nchkz.Value=0\r\n"));
-
-        // The stored choices as their texts; the switches and the language as they stand.
-        ini[0] = "4";
-        ini[1] = "6";
-        ini[5] = "never written";
-        QCOMPARE(settingsFileLines(ini, 0, 0.4f, 1),
-                 (QStringList{"optFon=4", "optP=6", "chks.Value=0", "Localisation=0.4",
-                              "chkz.Value=1"}));
-        QCOMPARE(settingsFileLines(ini, 2, 0.0f, 0)[3], QStringLiteral("Localisation=0"));
-        QCOMPARE(settingsFileLines(ini, 2, *languageValue("-0"), 0)[3], "Localisation=0");
+    void backgrounds_data() { // card colour (0,0,0 for none), the plain look, picture
+        table({"0 => 200,200,200 plain back0.jpg", "1 => 225,205,190 - back1.jpg",
+               "2 => 255,197,85 - back2.jpg", "3 => 134,138,163 - back3.jpg",
+               "4 => 239,96,162 - back4.jpg", "5 => 255,197,85 - back5.jpg",
+               "6 => 188,188,174 - back6.jpg", " 3 => 0,0,0 - back 3.jpg",
+               "03 => 0,0,0 - back03.jpg", "7 => 0,0,0 - back7.jpg", "../x => 0,0,0 - ",
+               "..\\x => 0,0,0 - "});
+    }
+    void backgrounds() {
+        const BackgroundLook look = backgroundLook("/app", tag());
+        const Rgb card = look.card.value_or(Rgb{});
+        QTEST(QString::asprintf("%d,%d,%d %s ", card.red, card.green, card.blue,
+                                look.plain ? "plain" : "-") +
+                  QString(look.picture).remove("/app/back/"),
+              "expected");
     }
 
-    void backgroundChoices() {
-        // Compared as text: 2 and 5 share a colour, and no other text names one.
-        const char *colours[7] = {"200,200,200", "225,205,190", "255,197,85", "134,138,163",
-                                  "239,96,162",  "255,197,85",  "188,188,174"};
-        for (int n = 0; n < 7; ++n) {
-            const auto card = backgroundCardColour(QString::number(n));
-            QCOMPARE(QStringLiteral("%1,%2,%3").arg(card->red).arg(card->green).arg(card->blue),
-                     QString::fromLatin1(colours[n]));
-            QCOMPARE(isPlainBackground(QString::number(n)), n == 0);
-        }
-        for (const char *none : {"3 ", "03", "7", ""})
-            QVERIFY(!backgroundCardColour(none));
-        // The picture's name holds the text as it is, but never leaves its folder.
-        QCOMPARE(backgroundPicturePath("/app", "3 "), QStringLiteral("/app/back/back3 .jpg"));
-        QCOMPARE(backgroundPicturePath("/app", "/../../etc/x"), QString());
-        QCOMPARE(backgroundPicturePath("/app", "..\\x"), QString());
+    // Apply: this run only; Cancel: the time spent in the window given back; OK: both choices
+    // and the switches saved, the board cleared and, when ticked, the hall of fame erased.
+    void applyCancelAndOk() {
+        GameModel &g = m->model;
+        const QString ini = m_dir->filePath("Kestrova.ini"), record = m_dir->filePath("record.txt");
+        writeFile(*m_dir, "record.txt", OneRecord);
+        g.ChooseIni();
+        g.ChangePicSet();
+        QString seen;
+        connect(&g, &GameModel::lookChanged, this,
+                [&] { seen = QString::number(g.look().card->red) + ' ' + g.look().picture; });
+        g.chooseBackground(4);
+        g.applyBackground();
+        QCOMPARE(seen, "239 " + m_dir->filePath("back/back4.jpg"));
+        g.clock().secondsStep();
+        g.clock().hold(); // the options window opens
+        g.clock().secondsStep();
+        g.setEraseRecords(true);
+        g.cancelOptions();
+        QVERIFY(g.clock().seconds() == 1 && !g.choices().eraseRecords && !QFile::exists(ini));
+        g.clickCard(0);
+        g.choosePictureSet(1);
+        g.setSound(false);
+        g.setRiddleAtStart(true);
+        g.SetLanguage(Language(Lang::Russian));
+        QCOMPARE(g.acceptOptions() + g.finishOptions(), QString());
+        QCOMPARE(readBytes(ini),
+                 "optFon=4\r\noptP=1\r\nchks.Value=0\r\nLocalisation=0\r\nchkz.Value=1\r\n");
+        QVERIFY(!g.board().FaceUp[0] && g.board().OpenPairs == 0 && g.clock().seconds() == 0);
+        QCOMPARE(readBytes(record), OneRecord); // not ticked: kept
+        g.setEraseRecords(true);
+        QCOMPARE(g.acceptOptions() + g.finishOptions(), QString());
+        QVERIFY(!QFile::exists(record) && !g.choices().eraseRecords);
     }
 
-    void erasingTheRecordFile() {
-        QTemporaryDir dir;
-        const QString path = recordFilePath(dir.path());
-        QCOMPARE(eraseRecordFile(path, false), QString()); // nothing there: nothing to say
-        writeFile(dir, "record.txt", "999~Unknown~Animals~6~1.1.2026~^\r\n");
-        QCOMPARE(eraseRecordFile(path, false), QString());
-        QVERIFY(!QFile::exists(path));
-        QDir().mkdir(path);
-        QVERIFY(eraseRecordFile(path, true).startsWith(QStringLiteral("Рекорды не удалены.\n")));
-        QVERIFY(QFileInfo(path).isDir());
+    void folderThatCannotBeWritten() {
+        Model unwritable(m_dir->path(), {}, QString(), false);
+        GameModel &g = unwritable.model;
+        g.ChooseIni();
+        g.chooseBackground(6);
+        g.choosePictureSet(2);
+        g.setSound(false);
+        QVERIFY(g.acceptOptions().startsWith("The folder\n" + m_dir->path()));
+        QCOMPARE(g.applyPictureSet(), QString()); // told once
+        g.chooseBackground(0);
+        g.setSound(true);
+        g.ChooseIni(); // the settings not saved stand in for the file
+        const Choices &c = g.choices();
+        QVERIFY(c.background == 6 && c.pictureSet == 2 && !c.sound &&
+                QDir(m_dir->path()).isEmpty());
     }
+
+    // The sound switch and the language take effect at once: the sound table is filled when the
+    // label is told its caption, which names the next click.
+    void soundAndLanguageAtOnce() {
+        GameModel &g = m->model;
+        g.ChooseIni();
+        QStringList said; // each caption with the sound of every slot at that moment
+        connect(&g, &GameModel::soundCaptionChanged, this, [&](const QString &caption) {
+            m->sound.played.clear();
+            for (int slot = 0; slot < SoundSlot::Count; ++slot)
+                g.play(slot);
+            said << caption + ' ' + m->sound.played.join(' ').remove(m_dir->path() + "/sounds/");
+        });
+        g.toggleSound();
+        g.setSound(false);
+        g.setSound(true);
+        QCOMPARE(said.join('|'), "Snd on No.wav No.wav No.wav No.wav No.wav No.wav|Snd off No.wav "
+                                 "click1.wav click2.wav victory.wav victory1.wav victory10.wav");
+
+        QSignalSpy changed(&g, &GameModel::languageChanged);
+        g.SetLanguage(Language(Lang::Russian));
+        QVERIFY(g.appliedLanguage() == Lang::Russian && g.text(Msg::CapHelp) == "Помощь");
+        g.SetLanguage(Language::fromSetting(0.4f)); // chooses none: the texts stay
+        QVERIFY(g.text(Msg::CapHelp) == "Помощь" && g.language().setting() == 0.4f);
+        g.SetLanguage(Language(Lang::English));
+        QVERIFY(g.text(Msg::CapHelp) == "Help" && changed.count() == 3);
+    }
+
+  private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Model> m;
 };
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -1,5 +1,8 @@
-// Checks paths, the folder layout, the command line, text files, locale numbers and the random
-// sources of the platform layer.
+// Checks paths, the folder layout, the command line, text files, numbers, the whole part of a
+// random draw, the interface language and the texts of both languages.
+#include "i18n/accessibletexts.h"
+#include "i18n/language.h"
+#include "i18n/messages.h"
 #include "testfiles.h"
 #include "ui/apppaths.h"
 #include "ui/commandline.h"
@@ -8,150 +11,88 @@
 #include "ui/randomsource.h"
 #include "ui/textfile.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTest>
-#include <climits>
-#include <cmath>
 
 class TestUiCore : public QObject {
     Q_OBJECT
 
   private slots:
-    void appFile() {
-        const char *cases[][3] = {{"/opt/k", "\\record.txt", "/opt/k/record.txt"},
-                                  {"/opt/k/", "\\sounds\\a.wav", "/opt/k/sounds/a.wav"},
-                                  {"/opt/k", "\\img3\\", "/opt/k/img3/"},
-                                  {"", "\\img3\\", "img3/"}};
-        for (const auto &c : cases)
-            QCOMPARE(::appFile(c[0], c[1]), QString(c[2]));
-    }
-
-    void portableAndInstalledLayouts() {
+    void pathsAndLayouts() {
+        QCOMPARE(appFile("/opt/k/", "\\sounds\\a.wav"), QString("/opt/k/sounds/a.wav"));
+        QCOMPARE(appFile("", "\\img3\\"), QString("img3/"));
         QTemporaryDir root;
-        const QString bin = root.filePath("bin"), user = root.filePath("home/.local/Kestrova");
-        QVERIFY(QDir().mkpath(bin));
-
-        // Beside the program: data and written files in the program's folder, the user's folder
-        // is not even created.
-        GameFolders portable = locateGameFolders(bin, user);
-        QVERIFY(!portable.installed && portable.writable);
-        QCOMPARE(portable.data, bin);
-        QCOMPARE(portable.written, bin);
-        QVERIFY(!QFileInfo::exists(user));
-
+        const QString bin = root.filePath("bin"), user = root.filePath("home/Kestrova");
+        const QString share = root.filePath("share/kestrova");
+        // Beside the program: everything in the program's folder; the user's is not created.
+        // A share/kestrova that is a file makes no installed game.
+        QVERIFY(QDir().mkpath(bin) && QDir().mkpath(root.filePath("share")));
+        QVERIFY(fileExists(writeFile(root, "share/kestrova", "x")) && !fileExists(bin));
+        const GameFolders portable = locateGameFolders(bin, user);
+        QVERIFY(!portable.installed && portable.writable && !QFileInfo::exists(user) &&
+                portable.data == bin && portable.written == bin);
         // <prefix>/bin beside <prefix>/share/kestrova: installed, the user's folder is created.
-        QVERIFY(QDir().mkpath(root.filePath("share/kestrova")));
-        GameFolders installed = locateGameFolders(bin, user);
-        QVERIFY(installed.installed && installed.writable);
-        QCOMPARE(installed.data, root.filePath("share/kestrova"));
-        QCOMPARE(installed.written, user);
-        QVERIFY(QFileInfo(user).isDir());
-        QCOMPARE(locateGameFolders(bin + "/", user).data, root.filePath("share/kestrova"));
-
-        // No user folder, or one that cannot be created (a file stands in its way): nothing
-        // can be saved, the data is still found.
-        QVERIFY(!writeFile(root, "home/blocked", "x").isEmpty());
-        for (const QString &bad : {QString(), root.filePath("home/blocked/Kestrova")}) {
+        QVERIFY(QFile::remove(share) && QDir().mkpath(share));
+        const GameFolders installed = locateGameFolders(bin + "/", user);
+        QVERIFY(installed.installed && installed.writable && QFileInfo(user).isDir() &&
+                installed.data == share && installed.written == user);
+        // No user folder, or one a file stands in the way of: the data is found, nothing saved.
+        for (const QString &bad : {QString(), writeFile(root, "home/blocked", "x") + "/Kestrova"}) {
             const GameFolders broken = locateGameFolders(bin, bad);
-            QVERIFY(broken.installed && !broken.writable);
-            QCOMPARE(broken.data, root.filePath("share/kestrova"));
+            QVERIFY(broken.installed && !broken.writable && broken.data == share);
         }
-        // A share/kestrova that is a file does not make an installed game.
-        QTemporaryDir other;
-        QVERIFY(QDir().mkpath(other.filePath("bin")) && QDir().mkpath(other.filePath("share")));
-        QVERIFY(!writeFile(other, "share/kestrova", "x").isEmpty());
-        QVERIFY(!locateGameFolders(other.filePath("bin"), user).installed);
     }
 
+    // Help wins over version wherever they stand, version over anything else.
     void commandLine() {
-        const auto action = [](const QStringList &args) {
-            return readCommandLine(args, "2.5").action;
-        };
-        QCOMPARE(readCommandLine({"--version"}, "2.5").text, QString("Kestrova 2.5\n"));
-        QVERIFY(readCommandLine({"-h"}, "2.5").text.startsWith("Usage: kestrova"));
-        QCOMPARE(action({"-v"}), CommandLine::ShowVersion);
-        // Help wins over version, wherever they stand; anything else starts the game.
-        QCOMPARE(action({"--version", "--help"}), CommandLine::ShowHelp);
-        QCOMPARE(action({"-platform", "xcb", "--version"}), CommandLine::ShowVersion);
-        for (const QStringList &args :
-             {QStringList{}, QStringList{"--fullscreen"}, QStringList{"/home/ann/photo.jpg", "-x"}})
-            QCOMPARE(action(args), CommandLine::Play);
+        QCOMPARE(readCommandLine({"-x", "-v"}, "2.5").text, QString("Kestrova 2.5\n"));
+        QVERIFY(readCommandLine({"-v", "-x", "-h"}, "2.5").text.startsWith("Usage: kestrova"));
+        QCOMPARE(readCommandLine({"--version", "--help"}, "2.5").action, CommandLine::ShowHelp);
+        QCOMPARE(readCommandLine({"-x", "--version"}, "2.5").action, CommandLine::ShowVersion);
+        QCOMPARE(readCommandLine({"photo.jpg", "-x"}, "2.5").action, CommandLine::Play);
     }
 
-    void readTextLines_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("empty") << QByteArray() << QStringList{};
-        QTest::newRow("crlf") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
-        QTest::newRow("lf, lone cr") << QByteArray("a\nb\rc") << QStringList{"a", "b", "c"};
-        QTest::newRow("cr, crlf") << QByteArray("a\r\r\n") << QStringList{"a", ""};
-        QTest::newRow("utf8 bom") << QByteArray("\xEF\xBB\xBF\xD0\xAF\n") << QStringList{"Я"};
-        QTest::newRow("cp1251") << QByteArray("\xCF\xF0\xE8\xE2\xE5\xF2\r\n1")
-                                << QStringList{"Привет", "1"};
-        QTest::newRow("each line its own encoding")
-            << QByteArray("\xD0\x9C\xD0\xB0\xD1\x88\xD0\xB0\r\n\xCC\xE0\xF8\xE0\r\n\xC3\xA4")
-            << QStringList{"Маша", "Маша", "ä"};
-    }
-    void readTextLines() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, lines);
+    // Lines in UTF-8 or Windows-1251, each judged on its own, ended by CR LF, LF or CR.
+    void textFiles() {
+        const std::pair<QByteArray, QStringList> cases[] = {
+            {"", {}},
+            {"a\r\n\r\nb\nc\rd\r\r\n", {"a", "", "b", "c", "d", ""}},
+            // A byte order mark; each line in its own encoding.
+            {"\xEF\xBB\xBF\xD0\x9C\xD0\xB0\xD1\x88\xD0\xB0\r\n\xCC\xE0\xF8\xE0\r\n\xC3\xA4",
+             {"Маша", "Маша", "ä"}}};
         QTemporaryDir dir;
-        const QString path = writeFile(dir, "t.txt", bytes);
-        QCOMPARE(::readTextLines(path), std::optional<QStringList>(lines));
-        QCOMPARE(readFirstLine(path), lines.value(0));
-    }
-
-    void longAndHugeFiles() {
-        QTemporaryDir dir;
-        // A long line comes cut (never in the middle of a character), and the lines after it
-        // are still there; reading stops at the file's limit.
+        for (const auto &[bytes, lines] : cases) {
+            const QString path = writeFile(dir, "t.txt", bytes);
+            QCOMPARE(readTextLines(path), std::optional<QStringList>(lines));
+            QCOMPARE(readFirstLine(path), lines.value(0));
+        }
+        // A long line comes cut (never inside a character), the lines after it still come;
+        // reading stops at the file's limit.
         const QString path =
             writeFile(dir, "t.txt", QByteArray(100, 'x') + "\n\xC3\xA4\xC3\xA4\xC3\xA4\nok\n");
-        TextLineReader reader(path, {5, 1000});
-        QCOMPARE(reader.next(), std::optional<QString>("xxxxx"));
-        QVERIFY(reader.lastLineCut());
-        QCOMPARE(reader.next(), std::optional<QString>("ää"));
-        QCOMPARE(reader.next(), std::optional<QString>("ok"));
-        QVERIFY(!reader.lastLineCut() && !reader.next() && reader.reachedEnd());
-        TextLineReader limited(path, {5, 104});
-        QCOMPARE(limited.next(), std::optional<QString>("xxxxx"));
-        QCOMPARE(limited.next(), std::optional<QString>("ä"));
-        QVERIFY(!limited.next() && !limited.reachedEnd());
-        QCOMPARE(::readTextLines(path, 2, {5, 1000}), std::optional<QStringList>({"xxxxx", "ää"}));
-
-        QVERIFY(fileExists(path) && !fileExists(dir.path()) && !fileExists(QString()));
-        QVERIFY(!::readTextLines(dir.filePath("missing.txt")) && !::readTextLines(dir.path()));
-        QCOMPARE(readFirstLine(dir.path()), QString());
-    }
-
-    void atomicWrite() {
-        QTemporaryDir dir;
-        const QString path = writeFile(dir, "record.txt", "an older and longer content");
-        QVERIFY(writeTextFileAtomic(path, {"a", "b"}));
-        QCOMPARE(readBytes(path), QByteArray("a\r\nb\r\n"));
+        using Lines = std::optional<QStringList>;
+        QCOMPARE(readTextLines(path, INT_MAX, {5, 1000}), Lines({"xxxxx", "ää", "ok"}));
+        QCOMPARE(readTextLines(path, INT_MAX, {5, 104}), Lines({"xxxxx", "ä"}));
+        TextLineReader whole(path, {5, 1000});
+        QVERIFY(whole.next() && whole.lastLineCut() && whole.next() && whole.next());
+        QVERIFY(!whole.lastLineCut() && !whole.next() && whole.reachedEnd());
+        QVERIFY(!readTextLines(dir.path()) && readFirstLine(dir.path()).isEmpty());
+        // The new content appears whole; a disk that fills up leaves the old file and nothing
+        // else.
+        const QString record = writeFile(dir, "record.txt", "an older and longer content");
+        QVERIFY(writeTextFileAtomic(record, {"a", "b"}));
         QString error;
-        QVERIFY(!writeTextFileAtomic(dir.filePath("nowhere/x.txt"), {"a"}, &error));
-        QVERIFY(!error.isEmpty());
-
-        // A disk that fills up during the write.
         bool written = true;
         QVERIFY(withFileSizeLimit(4096, [&] {
-            written = writeTextFileAtomic(path, QStringList(100, QString(100, 'x')));
+            written = writeTextFileAtomic(record, QStringList(100, QString(100, 'x')), &error);
         }));
-        QVERIFY(!written);
-        QCOMPARE(readBytes(path), QByteArray("a\r\nb\r\n"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"record.txt"});
+        QVERIFY(!written && !error.isEmpty() && readBytes(record) == "a\r\nb\r\n");
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"record.txt", "t.txt"}));
     }
 
     void localeNumbers() {
         for (const auto &[loc, sep] : {std::pair(QLocale::c(), QString(".")),
                                        std::pair(QLocale(QLocale::Russian), QString(","))}) {
-            QCOMPARE(formatGeneral(57.3, loc), "57" + sep + "3");
             QCOMPARE(formatGeneral(1 / 10.0 + 3, loc), "3" + sep + "1");
-            QCOMPARE(formatGeneral(-0.1, loc), "-0" + sep + "1");
-            QCOMPARE(formatGeneral(1234567.0, loc), QString("1234567"));
             QCOMPARE(formatGeneral(1e15, loc), QString("1000000000000000"));
             QCOMPARE(parseLocaleNumber(" 57.3 ", loc), std::optional<double>(57.3));
             QCOMPARE(parseLocaleNumber("-57,3", loc), std::optional<double>(-57.3));
@@ -160,22 +101,52 @@ class TestUiCore : public QObject {
         }
     }
 
-    void roundHalfEven() {
-        const std::pair<double, int> cases[] = {
-            {2.5, 2},   {3.5, 4}, {-2.5, -2},      {-3.5, -4},       {2.51, 3},
-            {-0.6, -1}, {0.5, 0}, {1e12, INT_MAX}, {-1e12, INT_MIN}, {std::nan(""), 0}};
-        for (const auto &[value, expected] : cases)
-            QCOMPARE(::roundHalfEven(value), expected);
+    void wholeNumbers() {
+        const std::pair<double, int> rounded[] = {{2.5, 2},        {3.5, 4},         {-2.5, -2},
+                                                  {1e12, INT_MAX}, {-1e12, INT_MIN}, {qQNaN(), 0}};
+        for (const auto &[value, expected] : rounded)
+            QCOMPARE(roundHalfEven(value), expected);
+        // A draw at the very top still names the last of `count`.
+        const std::tuple<int, double, int> drawn[] = {
+            {24, 0.0, 0}, {24, 0.5, 12}, {24, 0.999, 23}, {24, 1.0, 23},
+            {0, 0.5, 0},  {-3, 0.5, 0},  {5, -0.5, 0},    {5, qQNaN(), 0}};
+        for (const auto &[count, r, expected] : drawn)
+            QCOMPARE(wholePart(count, r), expected);
     }
 
-    void randomSources() {
-        ScriptedRandom scripted({0.25, 0.999});
-        QCOMPARE(scripted.next(), 0.25);
-        QCOMPARE(scripted.next(), 0.999);
-        ClockRandom clock;
-        for (int i = 0; i < 100000; ++i) {
-            const double s = scripted.next(), c = clock.next();
-            QVERIFY(s >= 0.0 && s < 1.0 && c >= 0.0 && c < 1.0);
+    // 0 is Russian, 1 English; a hand-edited number chooses neither and marks the nearest label.
+    void language() {
+        // The setting, the language it chooses (-1 none) and the label it marks.
+        const std::tuple<float, int, int> cases[] = {{0, 0, 0},     {1, 1, 1},      {0.4f, -1, 0},
+                                                     {0.5f, -1, 0}, {1.2f, -1, 1},  {1.5f, -1, -1},
+                                                     {2, -1, -1},   {-0.6f, -1, -1}};
+        for (const auto &[setting, chosen, marked] : cases) {
+            const Language language = Language::fromSetting(setting);
+            QCOMPARE(language.chosen() ? int(*language.chosen()) : -1, chosen);
+            QVERIFY(language.russian() == (chosen == 0) && language.english() == (chosen == 1));
+            QCOMPARE(language.markedLabel(), marked);
+        }
+    }
+
+    // What screen readers hear, and one table of texts with a Russian and an English column.
+    void textsOfBothLanguages() {
+        const std::pair<QString, const char *> said[] = {
+            {message(Msg::NoMatch, true), "Не пара."},
+            {cardName(6, CardState::FaceDown, "fox", false), "card 7, face down"},
+            {cardName(0, CardState::FaceUp, "лиса", true), "карточка 1, лиса, открыта"},
+            {cardName(23, CardState::Found, "", false), "card 24, found"},
+            {pairFoundText("fox", false), "A pair: fox!"},
+            {victoryText("12,5", false, true), "Победа! Время: 12,5 с. Enter: играть ещё."},
+            {victoryText("7", true, false),
+             "Victory! Your time: 7 seconds. It is a record: type your name and press Enter."}};
+        for (const auto &[text, expected] : said)
+            QCOMPARE(text, QString::fromUtf8(expected));
+        // Only the older program's messages about its files have no English of their own.
+        const QList<Msg> russianOnly{Msg::TooManyResults, Msg::RiddleTitle, Msg::RiddleMissing};
+        for (int id = 0; id <= int(Msg::Friend); ++id) {
+            const QString russian = message(Msg(id), true), english = message(Msg(id), false);
+            QVERIFY2(!russian.isEmpty() && !english.isEmpty(), qPrintable(english));
+            QVERIFY2((russian == english) == russianOnly.contains(Msg(id)), qPrintable(english));
         }
     }
 };
