@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for the game's start-up: an empty window of the main window's size, with the
 // application set up as the game sets it up.
 #include "startprobe.h"

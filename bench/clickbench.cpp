@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the first, cold load of a card picture and one card click with the pictures in memory.
 // Prints "key=value" lines for bench/run.py.
 #include "gamedriver.h"

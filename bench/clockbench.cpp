@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lets the game clock run with tenths for a while in the real event loop and compares the time it
 // shows with the time that has passed. Prints "key=value" lines for bench/run.py.
 // Usage: kestrova_bench_clock [seconds]   (120 by default)

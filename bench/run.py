@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Kestrova developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs Kestrova's benchmarks from a build made by scripts/bench and prints a markdown table.
 
 Usage: run.py BUILD_DIR [--quick] [--runs N]

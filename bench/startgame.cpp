@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's start-up is over when the main window is painted with every card laid out and dealt.
 #include "startprobe.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Installs an application-wide event filter as the QApplication is constructed and waits for the
 // first paint of the awaited window.
 #include "startprobe.h"

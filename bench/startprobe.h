@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A probe linked into a start-up benchmark program: when the program's window has been painted
 // for the first time, it prints the time (CLOCK_MONOTONIC) and the resident memory, then ends the
 // process at once.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The record file in any state: read it, rank a finished game against it as the victory check
 // does, and store the result as the game does. The first input bytes also pick the game's time,
 // the locale and the language.

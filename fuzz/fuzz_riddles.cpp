@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The riddle file in any state: read as one text, cut at "***", and every riddle shown as the
 // riddles window shows it, including numbers the file does not hold.
 #include "fuzzsupport.h"

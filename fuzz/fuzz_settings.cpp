@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings file in any state: read by line position into the six places, the values read as
 // the options window reads them, and the five lines the game writes read back the same.
 #include "fuzzsupport.h"

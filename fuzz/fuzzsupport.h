@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the fuzz targets share: a broken promise stops the run, and a scratch folder.
 #pragma once
 

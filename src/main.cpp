@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts Kestrova: the command line, the folders, the shared values and services, then the main
 // window.
 #include "game/gamemodel.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Kestrova developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draw Kestrova's application icon into packaging/icons.
 
 Two playing cards, slightly fanned: behind, a card lying face down (a blue

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Kestrova developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Paint Kestrova's main-window backgrounds into data/back/back0.jpg .. back6.jpg.
 
 Picture n goes with look n, whose cards are drawn over it in a solid

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Kestrova developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerate the card pictures (data/img0..img6), the main window's
 # backgrounds (data/back), the sounds (data/sounds), the records view's
 # icons (src/records/icons) and the riddles (data/zagadki, with the riddles

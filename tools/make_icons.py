@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Kestrova developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draw the records view's small icons into src/records/icons.
 
 Eight 16 x 16 RGBA PNG files with a transparent background, 1.png .. 8.png,

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Kestrova developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draw Kestrova's card pictures into data/img0 .. data/img6.
 
 Sets 0-4 hold twelve emoji pictures each (picture mode).

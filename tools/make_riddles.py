@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Kestrova developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Write the riddle game's content: texts, answer pictures, pointers, window.
 
     data/zagadki/zagi.txt          the fourteen riddles, Windows-1251, CR LF

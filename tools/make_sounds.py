@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Kestrova developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Synthesize Kestrova's sound effects into data/sounds/.
 
 All sounds are 16-bit mono PCM WAV at 22050 Hz, built from sine partials

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The turn rules: show the clicked card, compare it with the previous one, count pairs.
 #include "game/board.h"
 

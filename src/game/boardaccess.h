@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board for the keyboard and for screen readers: the card with the focus, what each card is
 // called, and what the game says when a pair is found or missed and when the game is won.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Moving the keyboard focus over the board of 6 × 4 cards.
 #pragma once
 

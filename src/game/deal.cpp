@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Rejection-sampling deals: a random picture with room left goes onto a random empty card.
 #include "game/deal.h"
 

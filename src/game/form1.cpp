@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lays out the main window, paints what the game model says and hands it the clicks.
 #include "game/form1.h"
 

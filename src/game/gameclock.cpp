@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The clock's two steps on 16-bit counters, which stop at their largest value.
 #include "game/gameclock.h"
 

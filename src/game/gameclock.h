@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game clock: whole seconds each second, tenths once ten pairs are open, held while the
 // options window is open, and the caption it shows.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's routines on its state: each applies the subsystems' rules and says what changed.
 #include "game/gamemodel.h"
 

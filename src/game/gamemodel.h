@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's state and the routines that change it, on QtCore: the board and its deal, the
 // clock, the won game, the choices the options window shows, the sound table and the interface
 // language. The windows observe it through its signals and paint what it says; a click calls it.

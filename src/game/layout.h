@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the main window's controls stand, in pixels of its 641 x 425 client area.
 #pragma once
 

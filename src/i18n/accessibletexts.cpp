@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Composing the spoken texts from the table of messages.
 #include "i18n/accessibletexts.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Russian and English columns of the interface, in the order they are applied.
 #include "i18n/captiontable.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every caption, tool tip and state of the windows' controls that follows the interface
 // language, as one table.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The interface language: Russian or English, and the number the settings file keeps for it.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every text of the game that exists in Russian and in English, as one table: the texts that
 // follow the interface language, the messages, and what screen readers hear.
 #pragma once

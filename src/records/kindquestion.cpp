@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Setting the kind question's words into the gaps between the kind buttons.
 #include "records/kindquestion.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Comparing a game's time with the stored results, and what a won game earns.
 #include "records/recordcheck.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The record file's format and the merge that keeps at most ten results, the slowest marked.
 #include "records/recordfile.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The hall-of-fame file: its line format, the default table, reading it and merging a result.
 #pragma once
 

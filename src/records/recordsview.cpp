@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lays out the records view's columns and icons and keeps its rows sorted by cell text.
 #include "records/recordsview.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lays out the riddles window and wires its pictures, hot spots and dragging to the riddle rules.
 #include "riddles/frmzag.h"
 

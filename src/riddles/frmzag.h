@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The riddles window: a quotation, three pictures, and the question whose words they are.
 // A small borderless window, rounded and kept on top, dragged by its body; it closes only
 // when the right picture is chosen.

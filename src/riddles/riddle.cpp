@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The riddle on show, from the riddle file and the riddle rules.
 #include "riddles/riddle.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The riddle on show: the texts read from the riddle file, its number, its right picture and
 // the verdict on an answer.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The riddle file and the riddles' pictures: where they lie and how the texts are cut.
 #pragma once
 

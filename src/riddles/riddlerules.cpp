@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules of the riddles: the right answer, the draw, stepping and the verdict.
 #include "riddles/riddlerules.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Which picture is right, which riddle comes up, and the words that judge an answer.
 #pragma once
 

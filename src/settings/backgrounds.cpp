@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The colour table of the backgrounds and where their pictures lie.
 #include "settings/backgrounds.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The seven looks of the main window: a card colour and a background picture for each choice.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lays out the options window from its design in twips and wires its controls to the model.
 #include "settings/form2.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The options window: the background, the picture set, sound, a riddle at start and erasing the
 // hall of fame. Its controls show the model's choices; a click changes them in the model.
 #pragma once

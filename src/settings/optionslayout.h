@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the options window's controls stand, in twips of its design (15 to a pixel).
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading the settings file by line position, and the five lines the game writes.
 #include "settings/settingsfile.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sound-on file names, and the silent file copied into every slot for sound off.
 #include "settings/soundtable.h"
 

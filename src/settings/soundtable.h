@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sound table: which WAV file each sound event plays, with sound on or off.
 #pragma once
 

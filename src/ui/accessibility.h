@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What screen readers see of the game's own controls, and how the game speaks to them.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "back colour" of a control: the fill of a label or frame and the face of a button.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fitting a caption into its label when the screen's font is wider than the design's.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Painting a flat button face with a classic raised edge.
 #include "ui/flatbutton.h"
 

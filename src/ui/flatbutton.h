@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A push button whose face is its back colour, flat, whatever the desktop's widget style.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keyboard focus ring around whatever control has the focus.
 #include "ui/focusring.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keyboard focus ring: a bright frame drawn around whatever control has the focus, in every
 // window of the game, while the player uses the keyboard. A mouse click hides it until the next
 // key press.

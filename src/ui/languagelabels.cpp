@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Colours and names of the language labels, and the caption table's properties on widgets.
 #include "ui/languagelabels.h"
 

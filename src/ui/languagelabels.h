@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The windows' side of the interface language: the "Rus" and "Eng" labels, and a caption-table
 // row put onto a control.
 #pragma once

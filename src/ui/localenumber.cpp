@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Numbers as the player reads and types them: the locale's decimal separator, tolerant parsing.
 #include "ui/localenumber.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Card and button pictures loaded once, fitted to the size asked for, with a drawn stand-in.
 #pragma once
 

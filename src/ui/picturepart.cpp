@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Clipped and scaled reads, so that a huge picture costs no more than the part that shows.
 #include "ui/picturepart.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading only as much of a large picture as will be seen: a window's background and the
 // small previews of it. A picture that is missing or cannot be read gives a null pixmap.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The clock-seeded random source and the whole part of a draw.
 #include "ui/randomsource.h"
 

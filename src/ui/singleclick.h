@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What counts as a click on the game's cards and labels: a left press and release over the
 // control. The second press of a double-click is no second click (the older platform reported a
 // double-click there instead), so a double-click is one click.

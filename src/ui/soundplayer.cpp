@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays the game's WAV sounds without waiting: one sound at a time, missing files are silence.
 #include "ui/soundplayer.h"
 

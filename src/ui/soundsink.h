@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the game sends the sounds it wants played; the real player and the tests' recorder
 // implement it.
 #pragma once

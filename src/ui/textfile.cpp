@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading and writing the game's text files: UTF-8 or the older program's Windows-1251, CR LF.
 #include "ui/textfile.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Window designs and window positions on the screen are given in twips; 15 make one pixel.
 #pragma once
 

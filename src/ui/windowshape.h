@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A window's shape and layer: the rounded outline of a borderless window, kept on top.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the box from the style and the caption wrapped beside it.
 #include "ui/wrapcheckbox.h"
 

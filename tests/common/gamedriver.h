@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drives a whole program in a test: its own application folder, scripted draws, recorded sounds.
 // The windows' controls are reached by their names, as a player reaches them by their places.
 #pragma once

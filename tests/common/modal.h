@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Acting on modal windows from a test: they run their own event loop, so the test reaches
 // them through a timer.
 #pragma once

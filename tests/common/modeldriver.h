@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A game model of its own in a test, without windows: its folders, scripted draws, recorded
 // sounds.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writing and reading small files in a test's own temporary folder, and a disk that fills up.
 #pragma once
 

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Kestrova developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Plays the real program and listens to it, as a player would hear it.
 
 Starts a PulseAudio server of its own (its own runtime folder and socket, one

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Kestrova developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Plays the real program through its window, as a player would.
 
 Copies the built application folder into a temporary folder, starts the program

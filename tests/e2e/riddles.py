@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Kestrova developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The riddles window stays above the game, with and without a window manager.
 
 Runs the real program from a copy of the built application folder on the X display of

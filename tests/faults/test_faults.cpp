@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole game when its folders are hostile: read-only, a disk that fills up during a save, text
 // files of megabytes or gigabytes, binary garbage in every text file, no data at all; and an
 // installed game, whose files go to the user's folder, which may not be writable.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window played with the mouse and with the keyboard: what it shows, what each control
 // does, and what screen readers are told.
 #include "gamedriver.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board's turn rules, the deal, the clock, and the game model's routines around them.
 #include "modeldriver.h"
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kestrova developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the built game into a temporary prefix, runs it from there with a fresh home, and builds
 # the Debian package: what a desktop and a packager rely on.
 # Usage: check_install.sh BUILD_DIR APP_ID VERSION

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The record file: its lines, the table as read, the merge that keeps ten results, the victory
 // check, storing and erasing the file, and the rows of the records view.
 #include "i18n/messages.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The won game and the hall of fame: the rules on a game model without windows, then what the
 // main window shows of them.
 #include "gamedriver.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The riddle file, the riddle rules and the riddle on show, without windows.
 #include "riddles/riddle.h"
 #include "riddles/riddlefile.h"

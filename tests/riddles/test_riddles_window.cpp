@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The riddles window: its shape, number and pictures, its keys and verdicts, the last riddle's
 // pointers, and the riddles the main window asks.
 #include "gamedriver.h"

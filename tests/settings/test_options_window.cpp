@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the options window alone shows: built on first use and opened modally by Options, laid
 // out from its design, its captions in both languages, and each control calling the model.
 #include "gamedriver.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings file read by line position and written with its five keys, the sound table, the
 // backgrounds' looks, and the options' choices applied, saved and given up on the game model.
 #include "modeldriver.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Kestrova developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """In the number-pair sets colour never gives a pair away.
 
 Reads the shipped pictures of every set whose folder holds 13.gif (picture n belongs with

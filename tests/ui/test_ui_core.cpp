@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks paths, the folder layout, the command line, text files, numbers, the whole part of a
 // random draw, the interface language and the texts of both languages.
 #include "i18n/accessibletexts.h"

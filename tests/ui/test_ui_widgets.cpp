@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks picture loading, fitting and caching on normal and high-DPI screens, and the game's own
 // controls: the flat button's edges, the click label and captions fitted to their label.
 #include "testfiles.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The addresses the link labels open: the game's own page, or its gallery, in the version of the
 // interface language.
 #include "web/weblinks.h"
