@@ -3,9 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the built game into a temporary prefix, runs it from there with a fresh home, and builds
 # the Debian package: what a desktop and a packager rely on.
-# Usage: check_install.sh BUILD_DIR APP_ID VERSION
+# Usage: check_install.sh BUILD_DIR APP_ID VERSION [lintian|no-lintian]
 set -euo pipefail
-build=$1 id=$2 version=$3
+build=$1 id=$2 version=$3 lint=${4:-lintian}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() {
@@ -27,7 +27,26 @@ for size in 16 24 32 48 64 128 256; do
     [ -f "$p/share/icons/hicolor/${size}x$size/apps/$id.png" ] || fail "no ${size}px icon"
 done
 desktop-file-validate "$p/share/applications/$id.desktop"
-appstreamcli validate --no-net "$p/share/metainfo/$id.metainfo.xml" >/dev/null
+appstreamcli validate --pedantic --no-net "$p/share/metainfo/$id.metainfo.xml" >"$work/as.txt" ||
+    fail "metainfo: $(cat "$work/as.txt")"
+! grep -q '^[EWI]: ' "$work/as.txt" || fail "metainfo: $(cat "$work/as.txt")"
+
+# The manual page renders without a warning, with every section; the copyright file has the text
+# or the place of every licence it names.
+man=$p/share/man/man6/kestrova.6.gz
+[ -f "$man" ] || fail "no manual page"
+for section in NAME SYNOPSIS DESCRIPTION OPTIONS KEYS FILES; do
+    zgrep -q "^\.SH $section\$" "$man" || fail "the manual page has no $section"
+done
+if command -v man >/dev/null; then
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$man" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "the manual page: $warnings"
+fi
+copyright=$p/share/doc/kestrova/copyright
+[ -f "$copyright" ] || fail "no copyright file"
+for licence in $(sed -n 's/^License: //p' "$copyright" | sed 's/ and /\n/g' | sort -u); do
+    grep -qx "License: $licence" "$copyright" || fail "the copyright file lacks the licence $licence"
+done
 grep -q "^Icon=$id$" "$p/share/applications/$id.desktop" || fail "desktop entry names another icon"
 newest=$(grep -o '<release version="[^"]*"' "$p/share/metainfo/$id.metainfo.xml" | head -1)
 [ "$newest" = "<release version=\"$version\"" ] || fail "newest release is $newest, not $version"
@@ -57,11 +76,22 @@ for lib in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6; do
     grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for f in ./usr/bin/kestrova "./usr/share/applications/$id.desktop" \
+for f in ./usr/games/kestrova ./usr/bin/kestrova ./usr/share/man/man6/kestrova.6.gz \
+    ./usr/share/doc/kestrova/copyright ./usr/share/doc/kestrova/changelog.Debian.gz \
+    "./usr/share/applications/$id.desktop" \
     "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/kestrova/img0/0.gif \
     "./usr/share/icons/hicolor/48x48/apps/$id.png"; do
     grep -qx "$f" <<<"$files" || fail "the package lacks $f"
 done
 outside=$(grep -v '^\./usr/' <<<"$files" | grep -vx '\./' || true)
 [ -z "$outside" ] || fail "the package installs outside /usr: $outside"
-echo "installed tree, program and package: fine"
+[ "$(dpkg-deb -c "$deb" | awk '$6 == "./usr/bin/kestrova" {print $8}')" = ../games/kestrova ] ||
+    fail "/usr/bin/kestrova is not a link to the game in /usr/games"
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/kestrova/changelog.Debian.gz | zcat |
+    head -1 | grep -q "^kestrova ($(dpkg-deb -f "$deb" Version)) " ||
+    fail "the changelog's newest entry is not the package's version"
+if [ "$lint" = lintian ] && command -v lintian >/dev/null; then
+    lintian --fail-on error,warning "$deb" >"$work/lintian.txt" 2>&1 ||
+        fail "lintian: $(grep -v 'running with root' "$work/lintian.txt")"
+fi
+echo "installed tree, program, manual page and package: fine"
