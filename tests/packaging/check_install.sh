@@ -44,8 +44,11 @@ if command -v man >/dev/null; then
 fi
 copyright=$p/share/doc/kestrova/copyright
 [ -f "$copyright" ] || fail "no copyright file"
+# A licence's own paragraph is its name alone, followed by its text (indented lines).
+with_text=$(awk '/^License: [^ ]+$/ {name = $2; next} name && /^ / {print name} {name = ""}' \
+    "$copyright" | sort -u)
 for licence in $(sed -n 's/^License: //p' "$copyright" | sed 's/ and /\n/g' | sort -u); do
-    grep -qx "License: $licence" "$copyright" || fail "the copyright file lacks the licence $licence"
+    grep -qx "$licence" <<<"$with_text" || fail "the copyright file lacks the text of $licence"
 done
 grep -q "^Icon=$id$" "$p/share/applications/$id.desktop" || fail "desktop entry names another icon"
 newest=$(grep -o '<release version="[^"]*"' "$p/share/metainfo/$id.metainfo.xml" | head -1)
