@@ -7,30 +7,32 @@
 #include "game/program.h"
 #include "ui/apppaths.h"
 #include "ui/commandline.h"
+#include "ui/firstpaint.h"
 #include "ui/gamefolders.h"
 #include "ui/picturecache.h"
 #include "ui/randomsource.h"
-#include "ui/soundplayer.h"
+#include "ui/soundloader.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QStandardPaths>
 #include <cstdio>
 
 namespace {
 const QString Version = QStringLiteral(KESTROVA_VERSION);
 
-// The icon of the windows, in every size built in, for the taskbar and the window switcher.
+// The icon of the windows, in every size built in, for the taskbar and the window switcher. The
+// window system takes every size at once, so each is decoded now; naming the format spares the
+// picture plug-ins a look at each file.
 QIcon appIcon() {
     QIcon icon;
-    // The files are named by their size ("16.png"): given the size, nothing is decoded until
-    // the desktop asks for that size.
     const QDir sizes(QStringLiteral(":/app"));
     for (const QString &name : sizes.entryList(QDir::Files)) {
-        const int side = QFileInfo(name).baseName().toInt();
-        icon.addFile(sizes.filePath(name), QSize(side, side));
+        QImageReader reader(sizes.filePath(name), "png");
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
     return icon;
 }
@@ -56,17 +58,24 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QString::fromLatin1(AppTitle));
     QApplication::setApplicationVersion(Version);
     QApplication::setDesktopFileName(QStringLiteral(KESTROVA_APP_ID));
-    QApplication::setWindowIcon(appIcon());
     // The program ends when its main window closes, not when a rebuild replaces it.
     QApplication::setQuitOnLastWindowClosed(false);
 
     const GameFolders folders = locateGameFolders(
         applicationFolder(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     ClockRandom random;
-    SoundPlayer sound;
+    // A child of the application, where the start-up benchmark finds it.
+    SoundLoader sound(soundPluginFiles(applicationFolder()), &app);
+    sound.setObjectName(QStringLiteral("sound"));
     GameModel model(folders, random, sound);
     PictureCache pictures;
     Program program(model, pictures);
+    // What the first picture of the game does not need waits until it is on the screen: the
+    // sound back end, and the window icon, whose seven sizes are decoded when it is set.
     program.showMainWindow();
+    afterFirstPaint(program.mainWindow(), [&sound] {
+        sound.load();
+        QApplication::setWindowIcon(appIcon());
+    });
     return QApplication::exec();
 }

@@ -97,22 +97,6 @@ Form1::Form1(Program &program, GameModel &model) : m_program(program), m_model(m
     buildBottomLabels();
     buildVictoryFrame();
 
-    // Both views lie over the board and start hidden.
-    lvRecord = new RecordsView(this);
-    lvRecord->setObjectName(QStringLiteral("lvRecord"));
-    lvRecord->setGeometry(Layout::RecordsView);
-    lvRecord->hide();
-    txtHELP = new QPlainTextEdit(this);
-    txtHELP->setObjectName(QStringLiteral("txtHELP"));
-    txtHELP->setGeometry(Layout::HelpBox);
-    txtHELP->setReadOnly(true);
-    txtHELP->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QPalette helpPal = txtHELP->palette();
-    helpPal.setColor(QPalette::Base, ViewBackground);
-    txtHELP->setPalette(helpPal);
-    txtHELP->setTabChangesFocus(true);
-    txtHELP->hide();
-
     m_access = std::make_unique<BoardAccess>(*this, Foto, m_model);
     setTabOrder();
     observeModel();
@@ -134,7 +118,8 @@ void Form1::observeModel() {
 
 void Form1::setTabOrder() {
     // The board (its one focusable card), the command bar from left to right, the help and the
-    // records when shown, the links and toggles, then the victory frame when shown.
+    // records when shown (they join the chain when first made), the links and toggles, then the
+    // victory frame when shown.
     // Only widgets that take the focus can be chained: every card does while the chain is made,
     // and afterwards only the card the keyboard is on.
     for (ClickLabel *label : {lblWeb[1], lblWeb[3], lblZAG, lblSND, lblLOC[0], lblLOC[1]})
@@ -144,9 +129,9 @@ void Form1::setTabOrder() {
     for (CardWidget *card : Foto)
         card->setFocusPolicy(Qt::TabFocus);
     QList<QWidget *> chain(Foto.begin(), Foto.end());
-    chain << cmdTOP[3] << cmdTOP[2] << cmdTOP[1] << cmdTOP[0] << txtHELP << lvRecord << lblWeb[1]
-          << lblZAG << lblWeb[3] << lblSND << lblLOC[0] << lblLOC[1] << txtRec << optKartinka[0]
-          << optKartinka[1] << optKartinka[2] << cmdEND[2] << cmdEND[0] << cmdEND[1];
+    chain << cmdTOP[3] << cmdTOP[2] << cmdTOP[1] << cmdTOP[0] << lblWeb[1] << lblZAG << lblWeb[3]
+          << lblSND << lblLOC[0] << lblLOC[1] << txtRec << optKartinka[0] << optKartinka[1]
+          << optKartinka[2] << cmdEND[2] << cmdEND[0] << cmdEND[1];
     for (int i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
     for (int k = 0; k < CardCount; ++k)
@@ -318,13 +303,50 @@ void Form1::SetLanguage(const Language &language) {
     }
     const bool russian = language.russian();
     txtRec->setAccessibleName(message(Msg::NameBox, russian));
-    lvRecord->setAccessibleName(message(Msg::RecordsView, russian));
-    txtHELP->setAccessibleName(message(Msg::HelpBox, russian));
     const Msg kinds[3] = {Msg::Boy, Msg::Girl, Msg::Friend};
     for (int i = 0; i < 3; ++i)
         optKartinka[i]->setAccessibleName(message(kinds[i], russian));
     m_access->applyLanguage();
+    if (lvRecord)
+        languageOfRecords();
+    if (txtHELP)
+        txtHELP->setAccessibleName(message(Msg::HelpBox, russian));
+}
+
+void Form1::languageOfRecords() {
+    const bool russian = m_model.language().russian();
+    lvRecord->setAccessibleName(message(Msg::RecordsView, russian));
     lvRecord->setLanguage(QLocale(russian ? QLocale::Russian : QLocale::English));
+}
+
+// The help box and the records view lie over the board, hidden until asked for; each is made the
+// first time, so that a game that never shows them never pays for them.
+QPlainTextEdit &Form1::helpBox() {
+    if (txtHELP)
+        return *txtHELP;
+    txtHELP = new QPlainTextEdit(this);
+    txtHELP->setObjectName(QStringLiteral("txtHELP"));
+    txtHELP->setGeometry(Layout::HelpBox);
+    txtHELP->setReadOnly(true);
+    txtHELP->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette helpPal = txtHELP->palette();
+    helpPal.setColor(QPalette::Base, ViewBackground);
+    txtHELP->setPalette(helpPal);
+    txtHELP->setTabChangesFocus(true);
+    txtHELP->setAccessibleName(message(Msg::HelpBox, m_model.language().russian()));
+    QWidget::setTabOrder(cmdTOP[0], txtHELP);
+    return *txtHELP;
+}
+
+RecordsView &Form1::recordsView() {
+    if (lvRecord)
+        return *lvRecord;
+    lvRecord = new RecordsView(this);
+    lvRecord->setObjectName(QStringLiteral("lvRecord"));
+    lvRecord->setGeometry(Layout::RecordsView);
+    languageOfRecords();
+    QWidget::setTabOrder(txtHELP ? static_cast<QWidget *>(txtHELP) : cmdTOP[0], lvRecord);
+    return *lvRecord;
 }
 
 void Form1::SetColor(const BackgroundLook &look) {
@@ -503,31 +525,33 @@ void Form1::openOptions() {
 }
 
 void Form1::toggleHelp() {
-    if (txtHELP->isVisible()) {
-        txtHELP->hide();
-        txtHELP->clear();
+    QPlainTextEdit &help = helpBox();
+    if (help.isVisible()) {
+        help.hide();
+        help.clear();
         cmdTOP[2]->setText(m_model.text(Msg::CapHelp));
         return;
     }
-    txtHELP->show();
-    txtHELP->raise();
+    help.show();
+    help.raise();
     cmdTOP[2]->setText(m_model.text(Msg::CapHelpClose));
-    txtHELP->setPlainText(
+    help.setPlainText(
         helpBoxText(m_model.appFolder(), m_model.text(Msg::HelpFileName), QStringLiteral("\n")));
 }
 
 void Form1::toggleRecords() {
     const QVector<RecordRow> rows = recordRows(m_model.recordTable());
-    if (lvRecord->isVisible()) {
-        lvRecord->clear();
-        lvRecord->hide();
+    RecordsView &view = recordsView();
+    if (view.isVisible()) {
+        view.clear();
+        view.hide();
         cmdTOP[3]->setText(m_model.text(Msg::CapRecords));
         return;
     }
-    lvRecord->show();
-    lvRecord->raise();
+    view.show();
+    view.raise();
     cmdTOP[3]->setText(m_model.text(Msg::CapRecClose));
-    lvRecord->fill(rows);
+    view.fill(rows);
 }
 
 void Form1::setBackgroundPicture(const QPixmap &picture) {

@@ -78,6 +78,9 @@ class Form1 : public QWidget {
     void setRecordButtonDefault(bool on);
     void openOptions();
     void toggleHelp();
+    QPlainTextEdit &helpBox();
+    RecordsView &recordsView();
+    void languageOfRecords();
     void toggleRecords();
     void setBackgroundPicture(const QPixmap &picture);
 

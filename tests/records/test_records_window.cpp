@@ -124,9 +124,9 @@ class TestRecordsWindow : public QObject {
             QString("123~Жора~S~7~d~^\r\n5~ёжик~S~4~d\r\n\r\n42~Егор~S~9~d\r\n7~Bob~S~5~d\r\n")
                 .toUtf8());
         Game g(m_dir->path());
-        auto *view = g.get<RecordsView>("lvRecord");
         auto *button = g.get<QPushButton>("cmdTOP(3)");
         g.press("cmdTOP(3)");
+        auto *view = g.get<RecordsView>("lvRecord");
         QVERIFY(view->isVisible());
         QCOMPARE(button->text(), QString("Close rec."));
         QCOMPARE(column(view, RecordsView::Time), (QStringList{"  5", "  7", " 42", "123"}));

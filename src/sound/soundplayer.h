@@ -33,6 +33,10 @@ class SoundPlayer : public QObject, public SoundSink {
     // one). An empty path or a file that is missing or not a PCM WAV only stops.
     void play(const QString &path) override;
 
+    // Connects to the sound server now rather than at the first sound, which then starts without
+    // that wait.
+    void prepare();
+
     // How many files have been read, playable or not.
     int loadedSounds() const { return static_cast<int>(m_sounds.size()); }
     // The file last started, or "" after a silent request.

@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Plays the game's WAV sounds without waiting: one sound at a time, missing files are silence.
-#include "ui/soundplayer.h"
-
-#include "ui/apppaths.h"
+#include "sound/soundplayer.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>
@@ -113,7 +111,8 @@ QAudioDevice defaultOutput() {
 
 } // namespace
 
-SoundPlayer::SoundPlayer(QObject *parent) : QObject(parent) {
+// The timers are the player's children, so that they move with it to the thread it plays in.
+SoundPlayer::SoundPlayer(QObject *parent) : QObject(parent), m_feedTimer(this), m_idleTimer(this) {
     m_feedTimer.setTimerType(Qt::PreciseTimer);
     m_feedTimer.setInterval(FeedMs);
     connect(&m_feedTimer, &QTimer::timeout, this, &SoundPlayer::feed);
@@ -126,8 +125,14 @@ SoundPlayer::~SoundPlayer() {
     closeOutput();
 }
 
+void SoundPlayer::prepare() {
+    defaultOutput();
+}
+
 void SoundPlayer::play(const QString &path) {
-    const Sound *sound = fileExists(path) ? &soundFor(QFileInfo(path).absoluteFilePath()) : nullptr;
+    const Sound *sound = !path.isEmpty() && QFileInfo(path).isFile()
+                             ? &soundFor(QFileInfo(path).absoluteFilePath())
+                             : nullptr;
     m_next = sound ? *sound : Sound();
     m_currentPath = m_next.samples.isEmpty() ? QString() : path;
     // The sound starts once the event loop runs again: of several asked for at once only the
