@@ -16,6 +16,11 @@ fail() {
 p=$work/prefix
 cmake --install "$build" --prefix "$p" >/dev/null
 [ -x "$p/bin/kestrova" ] || fail "no bin/kestrova"
+# The sound back end is a plug-in in a private library folder: the program links no Qt Multimedia.
+plugin=$(find "$p" -name kestrova-sound.so -path '*/lib*/kestrova/*')
+[ -n "$plugin" ] || fail "no sound plug-in in lib/"
+! ldd "$p/bin/kestrova" | grep -i multimedia || fail "the program links Qt Multimedia"
+ldd "$plugin" | grep -q libQt6Multimedia || fail "the sound plug-in does not link Qt Multimedia"
 for f in img0/0.gif img6/setname.txt back/back0.jpg sounds/click1.wav help.txt help-e.txt \
     zagadki/zagi.txt web/index-e.htm; do
     [ -f "$p/share/kestrova/$f" ] || fail "no share/kestrova/$f"
@@ -64,9 +69,15 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$p/bin/kestrova" --help |
 # lets be): the user's data folder is made there, and nothing is written into the prefix.
 touch "$work/before"
 sleep 1
+# The sound plug-in is found from bin/ and loaded once the window is shown.
+HOME=$work/home QT_QPA_PLATFORM=offscreen timeout 4 env -u XDG_DATA_HOME "$p/bin/kestrova" \
+    --no-such-option "$work/photo.jpg" &
+runner=$!
+sleep 2.5
+game=$(pgrep -P "$(pgrep -P $runner)" || pgrep -P $runner)
+grep -q kestrova-sound.so "/proc/$game/maps" || fail "the installed game did not load its sound"
 status=0
-HOME=$work/home QT_QPA_PLATFORM=offscreen timeout 3 env -u XDG_DATA_HOME "$p/bin/kestrova" \
-    --no-such-option "$work/photo.jpg" || status=$?
+wait $runner || status=$?
 [ $status -eq 124 ] || fail "the installed game ended with status $status instead of running"
 [ -d "$work/home/.local/share/Kestrova" ] || fail "no user data folder"
 [ -z "$(find "$p" -newer "$work/before")" ] || fail "the prefix changed: $(find "$p" -newer "$work/before")"
@@ -83,6 +94,7 @@ for f in ./usr/games/kestrova ./usr/bin/kestrova ./usr/share/man/man6/kestrova.6
     ./usr/share/doc/kestrova/copyright ./usr/share/doc/kestrova/changelog.Debian.gz \
     "./usr/share/applications/$id.desktop" \
     "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/kestrova/img0/0.gif \
+    "./usr/${plugin#"$p"/}" \
     "./usr/share/icons/hicolor/48x48/apps/$id.png"; do
     grep -qx "$f" <<<"$files" || fail "the package lacks $f"
 done

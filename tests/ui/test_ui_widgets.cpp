@@ -1,16 +1,20 @@
 // SPDX-FileCopyrightText: 2026 Kestrova developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Checks picture loading, fitting and caching on normal and high-DPI screens, and the game's own
-// controls: the flat button's edges, the click label and captions fitted to their label.
+// Checks picture loading, fitting and caching on normal and high-DPI screens, the game's own
+// controls (the flat button's edges, the click label, captions fitted to their label), and the
+// work put off until the window is on the screen: the sound plug-in among it.
 #include "testfiles.h"
 #include "ui/clicklabel.h"
+#include "ui/firstpaint.h"
 #include "ui/fittext.h"
 #include "ui/flatbutton.h"
 #include "ui/picturecache.h"
 #include "ui/picturepart.h"
+#include "ui/soundloader.h"
 
 #include <QPainter>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -141,6 +145,43 @@ class TestUiWidgets : public QObject {
         QVERIFY(QFontMetrics(font).horizontalAdvance(label.text()) > 90);
         fitFontToWidth(&label, 30, 25);
         QCOMPARE(label.font().pixelSize(), 25);
+    }
+
+    // Once, after the window's first paint, not when it is shown and not at every paint.
+    void workAfterTheFirstPaint() {
+        QWidget window;
+        int runs = 0;
+        afterFirstPaint(&window, [&runs] { ++runs; });
+        window.show();
+        QCOMPARE(runs, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(runs, 1, 1000);
+        window.repaint();
+        QTest::qWait(50);
+        QCOMPARE(runs, 1);
+    }
+
+    // The plug-in is found past a file of its name that is no library and a place without one;
+    // with none that loads, the game stays silent. Sounds asked for before are silence.
+    void soundPlugin() {
+        QTemporaryDir dir;
+        writeFile(dir, "kestrova-sound.so", "not a library");
+        const QStringList places = soundPluginFiles(dir.path());
+        QCOMPARE(places.first(), dir.filePath("kestrova-sound.so"));
+        for (const bool present : {false, true}) {
+            QStringList files = places;
+            if (present)
+                files << QStringLiteral(KESTROVA_SOUND_PLUGIN_FILE);
+            SoundLoader loader(files);
+            QSignalSpy finished(&loader, &SoundLoader::finished);
+            loader.play(QStringLiteral(KESTROVA_DATA_DIR "/sounds/click1.wav"));
+            loader.load();
+            loader.load();
+            QVERIFY(finished.wait(5000));
+            QCOMPARE(finished.count(), 1);
+            QCOMPARE(finished.first().first().toBool(), present);
+            QCOMPARE(loader.isReady(), present);
+            loader.play(QStringLiteral(KESTROVA_DATA_DIR "/sounds/click1.wav"));
+        }
     }
 };
 
