@@ -35,9 +35,13 @@ TARGET = 1.2
 # One start of a program, as the probe and the CPU accounting report it: the time from exec to
 # the first painted window and the CPU time until then (both in ns); the CPU time until the
 # process ended; the delay after the first paint at which the memory was read (ms), the memory
-# then (VmRSS, kB) and whether Qt Multimedia was mapped then.
+# then (VmRSS, kB) and whether Qt Multimedia was mapped then; the time from the first paint until
+# what the program readies after it (the game's sound) was ready (ns), None when nothing is.
 Start = collections.namedtuple(
-    "Start", "painted_ns cpu_ns total_cpu_ns rss_delay_ms rss_kb multimedia")
+    "Start", "painted_ns cpu_ns total_cpu_ns rss_delay_ms rss_kb multimedia ready_ns")
+
+# The game's sound must be ready at most this long after the first paint (ms).
+SOUND_TARGET_MS = 150
 
 
 def log(text):
@@ -63,10 +67,12 @@ def key_values(text):
     return values
 
 
-def start_once(program, app_source, needs_multimedia=False):
+def start_once(program, app_source, needs_multimedia=False, needs_ready=False):
     """Starts `program` from a fresh application folder (with a copy of the game's data when
     app_source is given) and a fresh HOME; returns a Start. With needs_multimedia, the run fails
-    unless Qt Multimedia is mapped into the process when the memory is read."""
+    unless Qt Multimedia is mapped into the process when the memory is read; with needs_ready,
+    unless the probe timed something readied after the first paint (the probe itself fails the run
+    when that is not ready by the time the memory is read)."""
     with tempfile.TemporaryDirectory(prefix="kestrova-bench-") as tmp:
         home = os.path.join(tmp, "home")
         os.mkdir(home)
@@ -96,6 +102,11 @@ def start_once(program, app_source, needs_multimedia=False):
                      f"{values['rss_delay_ms']} ms after the first paint, so the memory read "
                      f"then leaves out the sound back end; the run does not count.\n"
                      f"{err.decode()}")
+        if needs_ready and "ready_after_ns" not in values:
+            sys.exit(f"{program}: the probe timed nothing readied after the first paint (no "
+                     f"ready_after_ns); the program's watchStartReady() waits for nothing.\n"
+                     f"{out.decode()}{err.decode()}")
+        ready = values.get("ready_after_ns")
         cpu = (cpu_after.ru_utime + cpu_after.ru_stime
                - cpu_before.ru_utime - cpu_before.ru_stime)
         return Start(painted_ns=int(values["painted_ns"]) - started,
@@ -103,7 +114,8 @@ def start_once(program, app_source, needs_multimedia=False):
                      total_cpu_ns=round(cpu * 1e9),
                      rss_delay_ms=int(values["rss_delay_ms"]),
                      rss_kb=int(values["rss_kb"]),
-                     multimedia=multimedia)
+                     multimedia=multimedia,
+                     ready_ns=None if ready is None else int(ready))
 
 
 def run_tool(program, *args, timeout):
@@ -144,10 +156,11 @@ def main():
                 for name in PROGRAMS}
 
     def start(name):
-        # Only the game gets the application folder with the data; only the game must have its
-        # sound back end loaded by the time the memory is read.
+        # Only the game gets the application folder with the data (and the sound plug-in); only
+        # the game must have its sound back end loaded, and its sound ready, by the time the
+        # memory is read.
         if name == "game":
-            return start_once(programs[name], app_source, needs_multimedia=True)
+            return start_once(programs[name], app_source, needs_multimedia=True, needs_ready=True)
         return start_once(programs[name], None)
 
     # One start of each first, not counted: it brings the program and the libraries from disk.
@@ -216,6 +229,10 @@ def main():
     row(f"Memory (VmRSS) {delay_s:g} s after the first paint", "rss_kb", mib, "MiB", True)
     print(f"| Qt Multimedia loaded {delay_s:g} s after the first paint | "
           + " | ".join(loaded(name) for name in PROGRAMS) + " | | | |")
+    sound_ns = [s.ready_ns for s in starts["game"]]
+    sound_ms = ms(statistics.median(sound_ns))
+    print(f"| Sound ready after the first paint | {spread(sound_ns, ms, 'ms', 1)} | — | — | | "
+          f"| ≤ {SOUND_TARGET_MS} ms: {verdict(sound_ms <= SOUND_TARGET_MS)} |")
     print()
     print("| Measure | Result | Target | |")
     print("|---|---|---|---|")

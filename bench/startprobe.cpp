@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Installs an application-wide event filter as the QApplication is constructed and waits for the
-// first paint of the awaited window; reads the memory 1.5 s after it.
+// first paint of the awaited window; reads the memory 1.5 s after it, and by then needs whatever
+// the program readies after its first paint to be ready.
 #include "startprobe.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -89,19 +91,39 @@ class FirstPaint : public QObject {
             break;
         }
         m_seen = true;
+        // Watched from this paint event on, before anything the program queues for after it, so
+        // that no report is missed; one that comes before the pass is over counts as at the paint.
+        m_awaited = watchStartReady(widget, [this](bool ready, const QString &why) {
+            if (!ready) {
+                std::fprintf(stderr, "start probe: %s\n", qPrintable(why));
+                finish(4);
+            }
+            if (m_readyNs < 0)
+                m_readyNs = monotonicNanoseconds();
+        });
         // The window's own paint event comes first in a pass that then paints its children and
         // hands the finished picture to the X server. The queued call runs when control is back
         // in the event loop, that is when the whole pass is over.
-        QTimer::singleShot(0, [] {
+        QTimer::singleShot(0, this, [this] {
             const long long painted = monotonicNanoseconds();
             const long long cpu = cpuNanoseconds();
             std::printf("painted_ns=%lld cpu_ns=%lld\n", painted, cpu);
             std::fflush(stdout);
-            QTimer::singleShot(MemoryDelayMs, Qt::PreciseTimer, [] {
+            QTimer::singleShot(MemoryDelayMs, Qt::PreciseTimer, this, [this, painted] {
                 const long rss = residentKilobytes();
                 const int multimedia = multimediaMapped();
                 std::printf("rss_delay_ms=%d rss_kb=%ld multimedia=%d\n", MemoryDelayMs, rss,
                             multimedia);
+                if (!m_awaited.isEmpty()) {
+                    if (m_readyNs < 0) {
+                        std::fprintf(stderr,
+                                     "start probe: %s is still not ready %d ms after the first "
+                                     "paint\n",
+                                     qPrintable(m_awaited), MemoryDelayMs);
+                        finish(4);
+                    }
+                    std::printf("ready_after_ns=%lld\n", std::max(0LL, m_readyNs - painted));
+                }
                 finish(rss > 0 && multimedia >= 0 ? 0 : 3);
             });
         });
@@ -110,6 +132,10 @@ class FirstPaint : public QObject {
 
   private:
     bool m_seen = false;
+    // What the program readies after its first paint; empty when nothing.
+    QString m_awaited;
+    // When the program reported it ready (CLOCK_MONOTONIC); -1 until then.
+    long long m_readyNs = -1;
 };
 
 void installFirstPaint() {
