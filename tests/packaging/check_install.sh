@@ -19,8 +19,8 @@ cmake --install "$build" --prefix "$p" >/dev/null
 # The sound back end is a plug-in in a private library folder: the program links no Qt Multimedia.
 plugin=$(find "$p" -name kestrova-sound.so -path '*/lib*/kestrova/*')
 [ -n "$plugin" ] || fail "no sound plug-in in lib/"
-! ldd "$p/bin/kestrova" | grep -i multimedia || fail "the program links Qt Multimedia"
-ldd "$plugin" | grep -q libQt6Multimedia || fail "the sound plug-in does not link Qt Multimedia"
+! grep -i multimedia <<<"$(ldd "$p/bin/kestrova")" || fail "the program links Qt Multimedia"
+grep -q libQt6Multimedia <<<"$(ldd "$plugin")" || fail "the sound plug-in does not link Qt Multimedia"
 for f in img0/0.gif img6/setname.txt back/back0.jpg sounds/click1.wav help.txt help-e.txt \
     zagadki/zagi.txt web/index-e.htm; do
     [ -f "$p/share/kestrova/$f" ] || fail "no share/kestrova/$f"
