@@ -89,6 +89,10 @@ void BoardAccess::victory(const QString &time, bool record) {
     announce(m_status, victoryText(time, record, russian()));
 }
 
+void BoardAccess::dealtAnew() {
+    announce(m_status, message(Msg::NewDeal, russian()));
+}
+
 void BoardAccess::applyLanguage() {
     m_status->setAccessibleName(message(Msg::Status, russian()));
     for (int k = 0; k < CardCount; ++k)

@@ -35,6 +35,8 @@ class BoardAccess {
     // happened. `previous` is the card the click was compared with.
     void turned(int card, int previous, const TurnOutcome &out);
     void victory(const QString &time, bool record);
+    // Says that the cards were dealt anew at the player's key.
+    void dealtAnew();
     // The interface language changed: what the cards and the announcements are called.
     void applyLanguage();
 

@@ -35,12 +35,14 @@
 #include <QDir>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QUrl>
 
 namespace {
@@ -98,6 +100,9 @@ Form1::Form1(Program &program, GameModel &model) : m_program(program), m_model(m
     buildVictoryFrame();
 
     m_access = std::make_unique<BoardAccess>(*this, Foto, m_model);
+    // F2 or Ctrl+N: new cards of the set on the board, in a game or over the victory frame.
+    for (const QKeySequence &keys : {QKeySequence(Qt::Key_F2), QKeySequence(QKeySequence::New)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &Form1::dealAnew);
     setTabOrder();
     observeModel();
 }
@@ -500,6 +505,17 @@ void Form1::playAgain() {
     Frame2->hide();
     m_model.playAgain();
     m_access->focusCard(m_access->focusedCard(), true);
+}
+
+void Form1::dealAnew() {
+    if (Frame2->isVisible()) {
+        Frame2->hide();
+        txtRec->clear();
+        setRecordButtonDefault(false);
+    }
+    m_model.newDeal();
+    m_access->focusCard(m_access->focusedCard(), true);
+    m_access->dealtAnew();
 }
 
 void Form1::keyPressEvent(QKeyEvent *event) {

@@ -74,6 +74,7 @@ class Form1 : public QWidget {
     void clearCards();
     void victory();
     void playAgain();
+    void dealAnew();
     void enterRecord();
     void setRecordButtonDefault(bool on);
     void openOptions();

@@ -71,6 +71,15 @@ void GameModel::playAgain() {
     m_clock.start();
 }
 
+void GameModel::newDeal() {
+    const int set = m_deal.Set < 0 ? m_choices.pictureSet : m_deal.Set;
+    clearBoard();
+    newBoard();
+    ::ChangePicSet(m_board, m_deal, m_appFolder, set, m_random, fileExists);
+    emit dealt();
+    m_clock.start();
+}
+
 // --- The won game.
 
 void GameModel::victory() {

@@ -54,6 +54,9 @@ class GameModel : public QObject {
     void clearBoard();
     // Else: a new game on the same layout, the clock running from 0.
     void playAgain();
+    // A new layout of the set on the board, the clock from 0: what "Apply" under the pictures
+    // does for the chosen set, without the options window and without saving the settings.
+    void newDeal();
 
     // --- The won game.
     // Stops the clock and judges the time against the hall of fame, with its fanfare.

@@ -38,6 +38,7 @@ enum class Msg {
     VictoryTime, // %1 the time
     VictoryRecord,
     VictoryAgain,
+    NewDeal,
     BackgroundChoice, // %1 the choice counted from 1
     NameBox,
     RecordsView,

@@ -119,6 +119,21 @@ class TestForm1 : public QObject {
         for (int k = 0; k < CardCount; ++k)
             QVERIFY(!g.card(k)->hasPicture());
         QVERIFY(g.model.board().OpenPairs == 0 && g.model.board().CardPic == layout);
+        // F2 and Ctrl+N: new cards of the set on the board (not of a set only chosen), the clock
+        // from 0, nothing saved; in a game and over the victory frame alike.
+        g.model.choosePictureSet(5);
+        g.click(0);
+        QTRY_COMPARE_WITH_TIMEOUT(g.time(), QStringLiteral("1"), 2500);
+        QTest::keyClick(g.window, Qt::Key_F2);
+        QVERIFY(g.model.board().CardPic != layout && g.model.deal().Folder.endsWith("img0/"));
+        QVERIFY(!g.card(0)->hasPicture() && g.model.clock().running());
+        QCOMPARE(announced(g), message(Msg::NewDeal, false));
+        QCOMPARE(g.time(), QStringLiteral("Time"));
+        QTRY_COMPARE_WITH_TIMEOUT(g.time(), QStringLiteral("1"), 1500);
+        g.win();
+        QTest::keySequence(g.window, QKeySequence::New);
+        QVERIFY(!g.frameShown() && g.model.board().OpenPairs == 0 && g.time() == "Time");
+        QVERIFY(!QFile::exists(m_dir->filePath("Kestrova.ini")));
     }
 
     void doubleClickOnACardIsOneClick() {

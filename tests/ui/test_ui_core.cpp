@@ -139,7 +139,8 @@ class TestUiCore : public QObject {
             {cardName(0, CardState::FaceUp, "лиса", true), "карточка 1, лиса, открыта"},
             {cardName(23, CardState::Found, "", false), "card 24, found"},
             {pairFoundText("fox", false), "A pair: fox!"},
-            {victoryText("12,5", false, true), "Победа! Время: 12,5 с. Enter: играть ещё."},
+            {victoryText("12,5", false, true),
+             "Победа! Время: 12,5 с. Enter: играть ещё, F2: новая раскладка."},
             {victoryText("7", true, false),
              "Victory! Your time: 7 seconds. It is a record: type your name and press Enter."}};
         for (const auto &[text, expected] : said)
