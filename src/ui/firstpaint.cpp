@@ -4,6 +4,7 @@
 // Work that can wait until the player sees the window.
 #include "ui/firstpaint.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
 #include <QTimer>
@@ -13,10 +14,12 @@ namespace {
 
 constexpr int LatestMs = 3000;
 
+// Lives beside the window rather than in it: should the window go before its first paint, the
+// work still runs when the time is up.
 class FirstPaint : public QObject {
   public:
     FirstPaint(QWidget *window, std::function<void()> work)
-        : QObject(window), m_work(std::move(work)) {
+        : QObject(QCoreApplication::instance()), m_window(window), m_work(std::move(work)) {
         window->installEventFilter(this);
         QTimer::singleShot(LatestMs, this, &FirstPaint::run);
     }
@@ -25,7 +28,7 @@ class FirstPaint : public QObject {
     bool eventFilter(QObject *watched, QEvent *event) override {
         // The window's own paint event opens the pass that paints its children and hands the
         // picture to the screen; a call queued now runs when that pass is over.
-        if (event->type() == QEvent::Paint && watched == parent())
+        if (event->type() == QEvent::Paint && watched == m_window)
             QTimer::singleShot(0, this, &FirstPaint::run);
         return false;
     }
@@ -34,11 +37,13 @@ class FirstPaint : public QObject {
     void run() {
         if (!m_work)
             return;
-        parent()->removeEventFilter(this);
+        if (m_window)
+            m_window->removeEventFilter(this);
         std::exchange(m_work, nullptr)();
         deleteLater();
     }
 
+    QPointer<QWidget> m_window;
     std::function<void()> m_work;
 };
 
