@@ -490,11 +490,15 @@ void Form1::setRecordButtonDefault(bool on) {
     cmdEND[2]->setFont(font);
 }
 
-void Form1::enterRecord() {
-    const QString name = txtRec->text();
+void Form1::closeVictoryFrame() {
     txtRec->clear();
     Frame2->hide();
     setRecordButtonDefault(false);
+}
+
+void Form1::enterRecord() {
+    const QString name = txtRec->text();
+    closeVictoryFrame();
     m_access->focusCard(m_access->focusedCard(), true);
     const QString problem = m_model.enterRecord(name);
     if (!problem.isEmpty())
@@ -508,11 +512,8 @@ void Form1::playAgain() {
 }
 
 void Form1::dealAnew() {
-    if (Frame2->isVisible()) {
-        Frame2->hide();
-        txtRec->clear();
-        setRecordButtonDefault(false);
-    }
+    if (Frame2->isVisible())
+        closeVictoryFrame();
     m_model.newDeal();
     m_access->focusCard(m_access->focusedCard(), true);
     m_access->dealtAnew();

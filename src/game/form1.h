@@ -75,6 +75,8 @@ class Form1 : public QWidget {
     void victory();
     void playAgain();
     void dealAnew();
+    // Hides the victory frame, its name box emptied and "To records" no longer the default.
+    void closeVictoryFrame();
     void enterRecord();
     void setRecordButtonDefault(bool on);
     void openOptions();

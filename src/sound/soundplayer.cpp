@@ -130,9 +130,9 @@ void SoundPlayer::prepare() {
 }
 
 void SoundPlayer::play(const QString &path) {
-    const Sound *sound = !path.isEmpty() && QFileInfo(path).isFile()
-                             ? &soundFor(QFileInfo(path).absoluteFilePath())
-                             : nullptr;
+    const QFileInfo file(path);
+    const Sound *sound =
+        !path.isEmpty() && file.isFile() ? &soundFor(file.absoluteFilePath()) : nullptr;
     m_next = sound ? *sound : Sound();
     m_currentPath = m_next.samples.isEmpty() ? QString() : path;
     // The sound starts once the event loop runs again: of several asked for at once only the

@@ -74,7 +74,7 @@ HOME=$work/home QT_QPA_PLATFORM=offscreen timeout 4 env -u XDG_DATA_HOME "$p/bin
     --no-such-option "$work/photo.jpg" &
 runner=$!
 sleep 2.5
-game=$(pgrep -P "$(pgrep -P $runner)" || pgrep -P $runner)
+game=$(pgrep -P $runner) # env hands its process over to the game
 grep -q kestrova-sound.so "/proc/$game/maps" || fail "the installed game did not load its sound"
 status=0
 wait $runner || status=$?
