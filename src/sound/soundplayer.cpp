@@ -13,12 +13,12 @@
 
 namespace {
 
-// The stream's buffer, refilled every `FeedMs`: the event loop may be busy this long before a
-// sound breaks up. A device that cannot mix a new sound in early makes it wait up to this long.
+// The latency asked of the server. A device that cannot mix a new sound in early makes it wait up
+// to this long. The whole sound goes to the server at its start, so that nothing the game or the
+// machine is busy with can make it break up.
 constexpr int BufferMs = 40;
-constexpr int FeedMs = 10;
-// A stream is closed this long after the last of its sound went in, once what it still held has
-// played, so that the sound device can rest.
+constexpr qsizetype WritePieceBytes = 16 * 1024;
+// A stream is closed this long after its sound has played, so that the sound device can rest.
 constexpr int IdleCloseMs = 1000;
 // The game's sounds are a few seconds long; anything much bigger is not one of them.
 constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
@@ -83,7 +83,7 @@ std::optional<Wave> decodeWave(const QByteArray &file) {
     wave.format.setSampleFormat(bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
     // A new stream plays once it holds a buffer's worth: silence after the sound lets a short one
     // start at once, and lets the stream close after it without cutting it off.
-    const qsizetype tail = wave.format.bytesForDuration((BufferMs + FeedMs) * 1000);
+    const qsizetype tail = wave.format.bytesForDuration(2 * BufferMs * 1000);
     wave.samples = file.mid(dataAt, dataSize) + QByteArray(tail, bits == 8 ? '\x80' : '\0');
     return wave;
 }
@@ -111,13 +111,9 @@ QAudioDevice defaultOutput() {
 
 } // namespace
 
-// The timers are the player's children, so that they move with it to the thread it plays in.
-SoundPlayer::SoundPlayer(QObject *parent) : QObject(parent), m_feedTimer(this), m_idleTimer(this) {
-    m_feedTimer.setTimerType(Qt::PreciseTimer);
-    m_feedTimer.setInterval(FeedMs);
-    connect(&m_feedTimer, &QTimer::timeout, this, &SoundPlayer::feed);
+// The timer is the player's child, so that it moves with it to the thread it plays in.
+SoundPlayer::SoundPlayer(QObject *parent) : QObject(parent), m_idleTimer(this) {
     m_idleTimer.setSingleShot(true);
-    m_idleTimer.setInterval(IdleCloseMs);
     connect(&m_idleTimer, &QTimer::timeout, this, &SoundPlayer::stopOutput);
 }
 
@@ -167,33 +163,19 @@ void SoundPlayer::startNext() {
     stopOutput();
     if (next.samples.isEmpty() || !startOutput(next.format))
         return;
-    m_playing = next.samples;
-    feed();
-    m_feedTimer.start();
-}
-
-void SoundPlayer::feed() {
-    if (!m_output)
-        return;
-    if (m_sink->state() == QAudio::StoppedState) { // the sound server went away
-        closeOutput();
-        return;
-    }
-    // Whole frames only: the server drops a stream that is sent part of one.
-    qsizetype room = qMin(m_sink->bytesFree(), m_playing.size() - m_written);
-    room -= room % m_sink->format().bytesPerFrame();
-    if (room > 0) {
-        const qint64 written = m_output->write(m_playing.constData() + m_written, room);
-        if (written < 0) {
+    // The server keeps the whole sound. It takes whole frames only, and pieces of at most one of
+    // its memory blocks (64 KiB) at a time.
+    const qsizetype frame = next.format.bytesPerFrame();
+    const qsizetype piece = WritePieceBytes - WritePieceBytes % frame;
+    for (qsizetype at = 0; at < next.samples.size(); at += piece) {
+        const qsizetype size = qMin(piece, next.samples.size() - at);
+        if (m_output->write(next.samples.constData() + at, size) != size) {
             closeOutput();
             return;
         }
-        m_written += written;
     }
-    if (m_written >= m_playing.size()) {
-        m_feedTimer.stop();
-        m_idleTimer.start();
-    }
+    const qint64 playMs = next.format.durationForBytes(next.samples.size()) / 1000;
+    m_idleTimer.start(static_cast<int>(playMs) + IdleCloseMs);
 }
 
 bool SoundPlayer::startOutput(const QAudioFormat &format) {
@@ -217,13 +199,10 @@ bool SoundPlayer::startOutput(const QAudioFormat &format) {
 }
 
 void SoundPlayer::stopOutput() {
-    m_feedTimer.stop();
     m_idleTimer.stop();
     if (m_sink)
         m_sink->stop();
     m_output = nullptr;
-    m_playing.clear();
-    m_written = 0;
 }
 
 void SoundPlayer::closeOutput() {

@@ -54,7 +54,6 @@ class SoundPlayer : public QObject, public SoundSink {
 
     const Sound &soundFor(const QString &path);
     void startNext();
-    void feed();
     bool startOutput(const QAudioFormat &format);
     void stopOutput();
     void closeOutput();
@@ -67,8 +66,5 @@ class SoundPlayer : public QObject, public SoundSink {
     std::unique_ptr<QAudioSink> m_sink;
     QAudioDevice m_device;
     QIODevice *m_output = nullptr;
-    QByteArray m_playing;
-    qsizetype m_written = 0;
-    QTimer m_feedTimer;
     QTimer m_idleTimer;
 };
