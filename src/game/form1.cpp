@@ -28,6 +28,7 @@
 #include "ui/pointers.h"
 #include "ui/randomsource.h"
 #include "ui/twips.h"
+#include "ui/windowscaler.h"
 #include "web/weblinks.h"
 
 #include <QCloseEvent>
@@ -79,7 +80,10 @@ QLabel *endLabel(QWidget *parent, const QRect &geometry, const QColor &text, int
 
 Form1::Form1(Program &program, GameModel &model) : m_program(program), m_model(model) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(Layout::ClientWidth, Layout::ClientHeight);
+    // The window may grow; its content keeps the design's layout, drawn larger and centred.
+    resize(Layout::ClientWidth, Layout::ClientHeight);
+    m_scaler = new WindowScaler(this, size(), windowSizeFile(m_model.writeFolder()));
+    connect(m_scaler, &WindowScaler::factorChanged, this, &Form1::redrawPictures);
     QFont font = this->font();
     font.setPixelSize(12);
     setFont(font);
@@ -103,6 +107,12 @@ Form1::Form1(Program &program, GameModel &model) : m_program(program), m_model(m
     // F2 or Ctrl+N: new cards of the set on the board, in a game or over the victory frame.
     for (const QKeySequence &keys : {QKeySequence(Qt::Key_F2), QKeySequence(QKeySequence::New)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &Form1::dealAnew);
+    // F11 fills the screen and gives the window back; in full screen Escape leaves it first.
+    connect(new QShortcut(Qt::Key_F11, this), &QShortcut::activated, m_scaler,
+            &WindowScaler::toggleFullScreen);
+    m_leaveFullScreen = new QShortcut(Qt::Key_Escape, this);
+    m_leaveFullScreen->setEnabled(false);
+    connect(m_leaveFullScreen, &QShortcut::activated, m_scaler, &WindowScaler::leaveFullScreen);
     setTabOrder();
     observeModel();
 }
@@ -331,7 +341,7 @@ QPlainTextEdit &Form1::helpBox() {
         return *txtHELP;
     txtHELP = new QPlainTextEdit(this);
     txtHELP->setObjectName(QStringLiteral("txtHELP"));
-    txtHELP->setGeometry(Layout::HelpBox);
+    txtHELP->setGeometry(Layout::HelpBox.translated(m_corner));
     txtHELP->setReadOnly(true);
     txtHELP->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette helpPal = txtHELP->palette();
@@ -348,7 +358,7 @@ RecordsView &Form1::recordsView() {
         return *lvRecord;
     lvRecord = new RecordsView(this);
     lvRecord->setObjectName(QStringLiteral("lvRecord"));
-    lvRecord->setGeometry(Layout::RecordsView);
+    lvRecord->setGeometry(Layout::RecordsView.translated(m_corner));
     languageOfRecords();
     QWidget::setTabOrder(txtHELP ? static_cast<QWidget *>(txtHELP) : cmdTOP[0], lvRecord);
     return *lvRecord;
@@ -364,9 +374,11 @@ void Form1::SetColor(const BackgroundLook &look) {
         }
     }
     // A picture that is missing or cannot be read leaves the window's picture as it was.
-    const QPixmap picture = visiblePart(look.picture, size(), devicePixelRatioF());
-    if (!picture.isNull())
+    const QPixmap picture = backgroundFor(look.picture);
+    if (!picture.isNull()) {
+        m_backgroundFile = look.picture;
         setBackgroundPicture(picture);
+    }
 
     const QColor shared = Foto[1]->backColor();
     for (QWidget *control : cmdTOP)
@@ -573,7 +585,52 @@ void Form1::toggleRecords() {
 
 void Form1::setBackgroundPicture(const QPixmap &picture) {
     m_background = picture;
+    if (picture.isNull())
+        m_backgroundFile.clear();
     update();
+}
+
+// At the design size the picture's top-left part shows at its own pixels; a larger window is
+// covered by the whole picture, enlarged around its middle.
+QPixmap Form1::backgroundFor(const QString &file) const {
+    if (size() == QSize(Layout::ClientWidth, Layout::ClientHeight))
+        return visiblePart(file, size(), devicePixelRatioF());
+    return coverPreview(file, size(), devicePixelRatioF());
+}
+
+void Form1::redrawPictures() {
+    if (!m_backgroundFile.isEmpty()) {
+        const QPixmap picture = backgroundFor(m_backgroundFile);
+        if (!picture.isNull())
+            m_background = picture;
+    }
+    for (int k = 0; k < int(Foto.size()); ++k) {
+        if (Foto[k]->hasPicture())
+            showCard(k);
+    }
+    update();
+}
+
+void Form1::resizeEvent(QResizeEvent *) {
+    // The controls keep their places relative to the design's corner, which stays centred.
+    const QPoint corner =
+        WindowScale::designCorner(size(), QSize(Layout::ClientWidth, Layout::ClientHeight));
+    const QPoint by = corner - m_corner;
+    m_corner = corner;
+    if (!by.isNull()) {
+        for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (!child->isWindow())
+                child->move(child->pos() + by);
+        }
+    }
+    if (!m_backgroundFile.isEmpty() && m_background.deviceIndependentSize() != QSizeF(size()))
+        redrawPictures();
+}
+
+void Form1::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::WindowStateChange)
+        m_leaveFullScreen->setEnabled(isFullScreen());
+    QWidget::changeEvent(event);
 }
 
 void Form1::paintEvent(QPaintEvent *) {

@@ -22,7 +22,9 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QShortcut;
 class RecordsView;
+class WindowScaler;
 struct BackgroundLook;
 
 class Form1 : public QWidget {
@@ -47,6 +49,8 @@ class Form1 : public QWidget {
     const GameModel &model() const { return m_model; }
     // The picture drawn behind every control at its own size from the top-left corner.
     const QPixmap &backgroundPicture() const { return m_background; }
+    // Grows the window's content with the window, and keeps its size.
+    WindowScaler &scaler() const { return *m_scaler; }
     // The card the keyboard is on.
     int focusedCard() const { return m_access->focusedCard(); }
     // What a screen reader says for card k now.
@@ -56,6 +60,8 @@ class Form1 : public QWidget {
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
   private:
     void buildCardGrid();
@@ -86,10 +92,18 @@ class Form1 : public QWidget {
     void languageOfRecords();
     void toggleRecords();
     void setBackgroundPicture(const QPixmap &picture);
+    QPixmap backgroundFor(const QString &file) const;
+    // Draws the background and the cards face up anew, for a new size or factor.
+    void redrawPictures();
 
     Program &m_program;
     GameModel &m_model;
     QPixmap m_background;
+    QString m_backgroundFile;
+    WindowScaler *m_scaler = nullptr;
+    QShortcut *m_leaveFullScreen = nullptr;
+    // Where the design's corner lies in the window: the controls are placed from it.
+    QPoint m_corner;
 
     // The controls, named as the game names them.
     CardWidgets Foto{};

@@ -7,6 +7,7 @@
 #include "game/form1.h"
 #include "riddles/frmzag.h"
 #include "settings/form2.h"
+#include "ui/windowscaler.h"
 
 #include <QCoreApplication>
 
@@ -43,13 +44,28 @@ Form1 &Program::showMainWindow() {
     auto *window = new Form1(*this, m_model);
     m_form1 = window;
     window->build();
-    window->show();
+    // The first window comes at the size the player left; a new one at its forerunner's.
+    WindowScaler &scaler = window->scaler();
+    QObject::connect(&scaler, &WindowScaler::factorChanged, window,
+                     [this] { dropHiddenWindows(); });
+    scaler.show(m_nextSize.value_or(scaler.keptSize()));
+    m_nextSize.reset();
     window->activateWindow();
     return *window;
 }
 
+// The options and riddles windows read their pictures for the factor they were built at: hidden,
+// they go, and are built again at the new factor when next opened.
+void Program::dropHiddenWindows() {
+    if (m_form2 && !m_form2->isVisible())
+        m_form2.release()->deleteLater();
+    if (m_frmZAG && !m_frmZAG->isVisible())
+        m_frmZAG.release()->deleteLater();
+}
+
 void Program::rebuildMainWindow() {
     if (Form1 *old = m_form1) {
+        m_nextSize = old->scaler().currentSize();
         m_rebuilding = true;
         old->setAttribute(Qt::WA_DeleteOnClose, false);
         old->close();

@@ -4,8 +4,11 @@
 // The running program: the one instance of each window, over the one game model.
 #pragma once
 
+#include "ui/windowsize.h"
+
 #include <QPointer>
 #include <memory>
+#include <optional>
 
 class Form1;
 class Form2;
@@ -48,6 +51,8 @@ class Program {
     bool quitRequested() const { return m_quitRequested; }
 
   private:
+    void dropHiddenWindows();
+
     GameModel &m_model;
     PictureCache &m_pictures;
     QPointer<Form1> m_form1;
@@ -56,6 +61,8 @@ class Program {
     // A replaced main window: its own click may still be on the stack when it is replaced
     // (through the options window it opened), so it is deleted only at the next replacement.
     std::unique_ptr<Form1> m_retired;
+    // The size a replacing main window comes at.
+    std::optional<WindowSize> m_nextSize;
     bool m_rebuilding = false;
     bool m_quitRequested = false;
 };

@@ -10,12 +10,14 @@
 #include "testfiles.h"
 #include "ui/fittext.h"
 #include "ui/focusring.h"
+#include "ui/windowscaler.h"
 
 #include <QAccessible>
 #include <QDesktopServices>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QtGui/qpa/qwindowsysteminterface.h>
 #include <QtTest>
 
 namespace {
@@ -42,6 +44,28 @@ void keyOnCard(Game &g, int card, Qt::Key key = Qt::Key_Space) {
     }
     QCOMPARE(g.window->focusWidget(), g.card(card));
     QTest::keyClick(g.card(card), key);
+}
+
+// Clicks a window as the window system does, in the screen's pixels: at `point` of a design of
+// `design` logical pixels, drawn at the factor and centred in the window.
+void clickDesign(QWidget *window, QPoint point, QSize design = QSize(641, 425)) {
+    const qreal f = WindowScaler::factor();
+    const QSizeF native = QSizeF(window->size()) * window->devicePixelRatioF();
+    const QPointF at((native.width() - design.width() * f) / 2 + (point.x() + 0.5) * f,
+                     (native.height() - design.height() * f) / 2 + (point.y() + 0.5) * f);
+    for (const auto &[type, buttons] : {std::pair(QEvent::MouseButtonPress, Qt::LeftButton),
+                                        std::pair(QEvent::MouseButtonRelease, Qt::NoButton)}) {
+        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
+            window->windowHandle(), at, at, buttons, Qt::LeftButton, type);
+    }
+}
+
+// The same for a window that keeps its design size, at a point of a control (by default its
+// middle).
+void clickControl(QWidget *control, std::optional<QPoint> point = {}) {
+    QWidget *window = control->window();
+    clickDesign(window, control->mapTo(window, point.value_or(control->rect().center())),
+                window->size());
 }
 
 // Addresses the desktop was asked to open.
@@ -134,6 +158,57 @@ class TestForm1 : public QObject {
         QTest::keySequence(g.window, QKeySequence::New);
         QVERIFY(!g.frameShown() && g.model.board().OpenPairs == 0 && g.time() == "Time");
         QVERIFY(!QFile::exists(m_dir->filePath("Kestrova.ini")));
+    }
+
+    void aGrownWindowTakesClicksWhereItShowsThem() {
+        // The size kept from the last run comes back; the screen (800 x 600) takes 1.248 at most.
+        const QString sizeFile = writeFile(*m_dir, "Kestrova.size", "1.2\r\n");
+        writeFile(*m_dir, "Kestrova.ini",
+                  "optFon=0\r\noptP=0\r\nchks.Value=1\r\nLocalisation=0\r\n");
+        Game g(m_dir->path());
+        QCOMPARE(WindowScaler::factor(), 1.2);
+        QCOMPARE(g.window->size(), QSize(641, 425));
+        QVERIFY(QTest::qWaitForWindowActive(g.window));
+        QTest::keyClick(g.window, Qt::Key_F11);
+        QTRY_COMPARE(WindowScaler::factor(), 800.0 / 641);
+        QVERIFY(g.window->isFullScreen());
+        const QPoint corner((g.window->width() - 641) / 2, (g.window->height() - 425) / 2);
+        QVERIFY(corner.y() > 20);
+        clickDesign(g.window, QPoint(373, 80));
+        QVERIFY(g.card(3)->hasPicture() && !g.card(2)->hasPicture());
+        clickDesign(g.window, QPoint(269, 19));
+        QCOMPARE(g.get("txtHELP")->geometry(), QRect(112, 128, 417, 193).translated(corner));
+        clickDesign(g.window, QPoint(230, 200)); // the help box takes the click, not card 7
+        QVERIFY(g.get("txtHELP")->isVisible() && !g.card(7)->hasPicture());
+
+        // The options window and a message come at the same factor.
+        bool chosen = false;
+        onNextModal([&chosen](QWidget *options) {
+            QRadioButton *set = options->findChild<QRadioButton *>("optP(3)");
+            clickControl(set, QPoint(8, set->height() / 2)); // its round button
+            chosen = set->isChecked();
+            options->close();
+        });
+        clickDesign(g.window, QPoint(373, 19));
+        QVERIFY(chosen);
+        bool closed = false;
+        onNextModal([&closed](QWidget *box) {
+            clickControl(box->findChild<QPushButton *>());
+            closed = box->isHidden();
+        });
+        clickDesign(g.window, QPoint(269, 19));
+        clickDesign(g.window, QPoint(373, 413));
+        QVERIFY(closed);
+
+        // Escape gives the window back before it means anything else; the size is kept at the end.
+        g.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(g.window));
+        QTest::keyClick(g.window, Qt::Key_Escape);
+        QTRY_VERIFY(!g.window->isFullScreen());
+        QTest::keyClick(g.window, Qt::Key_F11);
+        QTRY_VERIFY(g.window->isFullScreen());
+        g.window->close();
+        QCOMPARE(readWindowSize(sizeFile).mode, WindowSize::FullScreen);
     }
 
     void doubleClickOnACardIsOneClick() {

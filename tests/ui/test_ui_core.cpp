@@ -13,6 +13,7 @@
 #include "ui/localenumber.h"
 #include "ui/randomsource.h"
 #include "ui/textfile.h"
+#include "ui/windowsize.h"
 
 #include <QTest>
 
@@ -20,6 +21,40 @@ class TestUiCore : public QObject {
     Q_OBJECT
 
   private slots:
+    void windowFactorAndSizeFile() {
+        using namespace WindowScale;
+        const QSize design(641, 425);
+        // The smaller ratio wins; a window near, at or below the design shows the design's pixels.
+        QCOMPARE(fittingFactor(QSize(1920, 1061), design), 1061.0 / 425);
+        QCOMPARE(fittingFactor(QSize(1282, 2000), design), 2.0);
+        for (const QSize small : {QSize(641, 425), QSize(660, 437), QSize(300, 900), QSize()})
+            QCOMPARE(fittingFactor(small, design), 1.0);
+        QCOMPARE(fittingFactor(QSize(100000, 100000), design), MaxFactor);
+        QVERIFY(isChange(1.0, 1.05) && isChange(2.0, 1.97) && !isChange(2.0, 2.015));
+        QCOMPARE(designCorner(QSize(800, 425), design), QPoint(79, 0));
+        QCOMPARE(designCorner(QSize(641, 500), design), QPoint(0, 37));
+
+        QTemporaryDir dir;
+        const QString file = windowSizeFile(dir.path());
+        QCOMPARE(file, dir.filePath("Kestrova.size"));
+        const WindowSize design1;
+        QCOMPARE(readWindowSize(file), design1);
+        for (const WindowSize size :
+             {WindowSize{WindowSize::Maximized, 1.0}, WindowSize{WindowSize::FullScreen, 1.0},
+              WindowSize{WindowSize::Normal, 2.375}}) {
+            QVERIFY(writeWindowSize(file, size));
+            QCOMPARE(readWindowSize(file), size);
+        }
+        // Anything else is the design size.
+        for (const QByteArray &bad :
+             QList<QByteArray>{"0", "1e9", "abc", "nan", "-2", "8.5", "0.5", "1,5", "", "\xff\xfe",
+                               QByteArray(1 << 20, '1'), "maximized please"})
+            QCOMPARE(readWindowSize(writeFile(dir, "Kestrova.size", bad)), design1);
+        QVERIFY(QFile::remove(file) && QDir(dir.path()).mkdir("Kestrova.size"));
+        QCOMPARE(readWindowSize(file), design1);
+        QVERIFY(!writeWindowSize(file, WindowSize{WindowSize::Maximized, 1.0}));
+    }
+
     void pathsAndLayouts() {
         QCOMPARE(appFile("/opt/k/", "\\sounds\\a.wav"), QString("/opt/k/sounds/a.wav"));
         QCOMPARE(appFile("", "\\img3\\"), QString("img3/"));
