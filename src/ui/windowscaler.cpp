@@ -76,15 +76,16 @@ WindowSize WindowScaler::currentSize() const {
     return size;
 }
 
+// Full screen keeps the window's other state, so that leaving it gives back a maximized window.
 void WindowScaler::toggleFullScreen() {
     if (!leaveFullScreen())
-        m_window->showFullScreen();
+        m_window->setWindowState(m_window->windowState() | Qt::WindowFullScreen);
 }
 
 bool WindowScaler::leaveFullScreen() {
     if (!m_window->isFullScreen())
         return false;
-    m_window->showNormal();
+    m_window->setWindowState(m_window->windowState() & ~Qt::WindowFullScreen);
     return true;
 }
 
