@@ -5,19 +5,18 @@
 // does, and what screen readers are told.
 #include "gamedriver.h"
 #include "modal.h"
+#include "nativeclick.h"
 #include "records/kindquestion.h"
 #include "records/recordsview.h"
 #include "testfiles.h"
 #include "ui/fittext.h"
 #include "ui/focusring.h"
-#include "ui/windowscaler.h"
 
 #include <QAccessible>
 #include <QDesktopServices>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QtGui/qpa/qwindowsysteminterface.h>
 #include <QtTest>
 
 namespace {
@@ -44,28 +43,6 @@ void keyOnCard(Game &g, int card, Qt::Key key = Qt::Key_Space) {
     }
     QCOMPARE(g.window->focusWidget(), g.card(card));
     QTest::keyClick(g.card(card), key);
-}
-
-// Clicks a window as the window system does, in the screen's pixels: at `point` of a design of
-// `design` logical pixels, drawn at the factor and centred in the window.
-void clickDesign(QWidget *window, QPoint point, QSize design = QSize(641, 425)) {
-    const qreal f = WindowScaler::factor();
-    const QSizeF native = QSizeF(window->size()) * window->devicePixelRatioF();
-    const QPointF at((native.width() - design.width() * f) / 2 + (point.x() + 0.5) * f,
-                     (native.height() - design.height() * f) / 2 + (point.y() + 0.5) * f);
-    for (const auto &[type, buttons] : {std::pair(QEvent::MouseButtonPress, Qt::LeftButton),
-                                        std::pair(QEvent::MouseButtonRelease, Qt::NoButton)}) {
-        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
-            window->windowHandle(), at, at, buttons, Qt::LeftButton, type);
-    }
-}
-
-// The same for a window that keeps its design size, at a point of a control (by default its
-// middle).
-void clickControl(QWidget *control, std::optional<QPoint> point = {}) {
-    QWidget *window = control->window();
-    clickDesign(window, control->mapTo(window, point.value_or(control->rect().center())),
-                window->size());
 }
 
 // Addresses the desktop was asked to open.

@@ -5,6 +5,7 @@
 // pointers, and the riddles the main window asks.
 #include "gamedriver.h"
 #include "modal.h"
+#include "nativeclick.h"
 #include "riddles/frmzag.h"
 #include "testfiles.h"
 
@@ -126,6 +127,22 @@ class RiddlesWindowTest : public QObject {
         QCOMPARE(seen.text,
                  QStringLiteral("Нет файла\n%1\nс загадками")
                      .arg(QDir::toNativeSeparators(m_dir->filePath("zagadki/zagi.txt"))));
+    }
+
+    // Drawn larger, the window takes a click on a picture where the picture shows.
+    void aScaledClickAnswers() {
+        writeFile(*m_dir, "Kestrova.size", "1.2\r\n");
+        FrmZAG &w = riddles();
+        QCOMPARE(WindowScaler::factor(), 1.2);
+        w.DoZagadki(4);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        clickControl(part(&w, "img(0)"));
+        QVERIFY(w.isVisible());
+        clickControl(part(&w, "img(1)"));
+        QVERIFY(!w.isVisible());
+        m_game->window->scaler().show(WindowSize());
+        QCOMPARE(WindowScaler::factor(), 1.0);
     }
 
   private:
