@@ -9,6 +9,8 @@
 #include "ui/randomsource.h"
 #include "ui/textfile.h"
 
+#include <QDir>
+
 namespace {
 
 constexpr int AttemptsPerPass = 101;
@@ -40,16 +42,30 @@ QString pictureSetFolder(const QString &appFolder, int set) {
     return appFile(appFolder, QStringLiteral("\\img%1\\").arg(set));
 }
 
-QString pictureSetName(const QString &appFolder, int set) {
-    return readFirstLine(pictureSetFolder(appFolder, set) + QStringLiteral("setname.txt"))
-        .left(MaxSetNameLength);
+QString photoSetFolder(const QString &writeFolder, int set) {
+    return QDir(writeFolder).filePath(QStringLiteral("photos/img%1").arg(set));
+}
+
+QString playedSetFolder(const QString &appFolder, const QString &writeFolder, int set,
+                        const FileExists &exists) {
+    if (!writeFolder.isEmpty()) {
+        const QString photos = photoSetFolder(writeFolder, set) + QLatin1Char('/');
+        if (exists(photos + QStringLiteral("0.gif")))
+            return photos;
+    }
+    return pictureSetFolder(appFolder, set);
+}
+
+QString pictureSetName(const QString &appFolder, int set, const QString &writeFolder) {
+    const QString folder = playedSetFolder(appFolder, writeFolder, set, fileExists);
+    return readFirstLine(folder + QStringLiteral("setname.txt")).left(MaxSetNameLength);
 }
 
 void ChangePicSet(Board &board, DealState &deal, const QString &appFolder, int selectedSet,
-                  RandomSource &random, const FileExists &exists) {
+                  RandomSource &random, const FileExists &exists, const QString &writeFolder) {
     // With no valid choice the first set is used, so the cards always have pictures to show.
     const int set = (selectedSet >= 0 && selectedSet < PictureSetCount) ? selectedSet : 0;
-    deal.Folder = pictureSetFolder(appFolder, set);
+    deal.Folder = playedSetFolder(appFolder, writeFolder, set, exists);
     deal.Set = set;
 
     if (exists(deal.Folder + QStringLiteral("13.gif"))) {

@@ -29,10 +29,12 @@ struct DealState {
 using FileExists = std::function<bool(const QString &)>;
 
 // Takes the chosen set (0..6; anything else counts as set 0), decides the matching rule and
-// deals the 24 cards. A set whose folder holds "13.gif" is a number-pair set. Expects a freshly
-// built board.
+// deals the 24 cards. A set whose folder holds "13.gif" is a number-pair set. A set made from the
+// player's photos in `writeFolder` takes the place of the shipped one. Expects a freshly built
+// board.
 void ChangePicSet(Board &board, DealState &deal, const QString &appFolder, int selectedSet,
-                  RandomSource &random, const FileExists &exists);
+                  RandomSource &random, const FileExists &exists,
+                  const QString &writeFolder = QString());
 
 // The number-pair deal: 24 different pictures, one card each.
 void ChangePicSetEnglish(Board &board, DealState &deal, RandomSource &random);
@@ -40,7 +42,16 @@ void ChangePicSetEnglish(Board &board, DealState &deal, RandomSource &random);
 // The folder of picture set n below the application folder, with a trailing separator.
 QString pictureSetFolder(const QString &appFolder, int set);
 
+// Where a set made from the player's photos takes the place of set n: "photos/img<n>" in the
+// folder of the files the game writes, without a trailing separator.
+QString photoSetFolder(const QString &writeFolder, int set);
+
+// The folder set n is dealt from, with a trailing separator: the photo set when one has been
+// made (its "0.gif" is there), the shipped set otherwise.
+QString playedSetFolder(const QString &appFolder, const QString &writeFolder, int set,
+                        const FileExists &exists);
+
 // The display name of picture set n: the first line of its "setname.txt", empty when there is
 // none. A name is shown on a small button and stored with records, so it is cut to a sane
 // length whatever the file holds.
-QString pictureSetName(const QString &appFolder, int set);
+QString pictureSetName(const QString &appFolder, int set, const QString &writeFolder = QString());

@@ -41,7 +41,8 @@ void GameModel::newBoard() {
 }
 
 void GameModel::ChangePicSet() {
-    ::ChangePicSet(m_board, m_deal, m_appFolder, m_choices.pictureSet, m_random, fileExists);
+    ::ChangePicSet(m_board, m_deal, m_appFolder, m_choices.pictureSet, m_random, fileExists,
+                   m_writeFolder);
     emit dealt();
 }
 
@@ -75,7 +76,7 @@ void GameModel::newDeal() {
     const int set = m_deal.Set < 0 ? m_choices.pictureSet : m_deal.Set;
     clearBoard();
     newBoard();
-    ::ChangePicSet(m_board, m_deal, m_appFolder, set, m_random, fileExists);
+    ::ChangePicSet(m_board, m_deal, m_appFolder, set, m_random, fileExists, m_writeFolder);
     emit dealt();
     m_clock.start();
 }
@@ -154,7 +155,7 @@ QString GameModel::ZapisRecord() {
     record.name = m_playerName;
     // The set on the board, whatever the options have chosen since it was dealt.
     if (m_deal.Set >= 0)
-        record.setName = pictureSetName(m_appFolder, m_deal.Set);
+        record.setName = pictureSetName(m_appFolder, m_deal.Set, m_writeFolder);
     record.kind = m_board.PlayerKind;
     record.date = recordDate(QDate::currentDate());
     return storeRecord(recordFilePath(), record, placeholderDate(), m_language.russian());

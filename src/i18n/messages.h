@@ -28,6 +28,14 @@ enum class Msg {
     TooManyResults, // the older program's message, in Russian only
     RiddleTitle,    // the riddle file is missing: the box's title, in Russian only
     RiddleMissing,  // %1 the riddle file, in Russian only
+    // A set made from the player's photos.
+    CapPhotos,
+    CapRestore,
+    PhotoFolderTitle,
+    PhotosMissing,  // %1 how many pictures the folder lacks
+    PhotosNotSaved, // %1 the folder or file that failed
+    PhotoSetMade,   // %1 the set's name
+    RestoreFailed,  // %1 the folder
     // What screen readers hear.
     CardFaceDown, // %1 the card's number
     CardFaceUp,   // %1 the card's number, %2 its picture followed by ", " (or nothing)

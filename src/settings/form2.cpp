@@ -7,13 +7,18 @@
 #include "game/deal.h"
 #include "game/gamemodel.h"
 #include "game/program.h"
+#include "i18n/messages.h"
 #include "settings/backgrounds.h"
 #include "settings/optionslayout.h"
+#include "settings/photoset.h"
 #include "ui/clicklabel.h"
 #include "ui/messagebox.h"
 #include "ui/picturepart.h"
+#include "ui/randomsource.h"
 #include "ui/wrapcheckbox.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -59,7 +64,8 @@ Form2::Form2(Program &program, GameModel &model) : m_program(program), m_model(m
     QList<QWidget *> chain(optFon.begin(), optFon.end());
     chain << cmdNAS[0];
     chain += QList<QWidget *>(optP.begin(), optP.end());
-    chain << cmdNAS[1] << chkS << chkZ << chkR << lblLOC[0] << lblLOC[1] << cmdNAS[3] << cmdNAS[2];
+    chain << cmdPhotos << cmdRestore << cmdNAS[1] << chkS << chkZ << chkR << lblLOC[0] << lblLOC[1]
+          << cmdNAS[3] << cmdNAS[2];
     for (int i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 
@@ -102,7 +108,8 @@ void Form2::buildPicturesFrame() {
     Frame[1]->setTitle(QStringLiteral("Pictures"));
     for (int n = 0; n < OptionCount; ++n) {
         // A set without its name file still shows a button that can be chosen.
-        optP[n] = new QRadioButton(pictureSetName(m_model.appFolder(), n), Frame[1]);
+        optP[n] = new QRadioButton(pictureSetName(m_model.appFolder(), n, m_model.writeFolder()),
+                                   Frame[1]);
         optP[n]->setObjectName(QStringLiteral("optP(%1)").arg(n));
         optP[n]->setGeometry(L::row(L::PictureButtonLeft, L::PictureButtonWidth, n));
         connect(optP[n], &QRadioButton::toggled, this, [this, n](bool on) {
@@ -110,6 +117,56 @@ void Form2::buildPicturesFrame() {
                 m_model.choosePictureSet(n);
         });
     }
+    // Small buttons with a smaller font: the strip they fill is 13 pixels high.
+    QFont small = font();
+    small.setPixelSize(10);
+    cmdPhotos = new QPushButton(QStringLiteral("Photos…"), Frame[1]);
+    cmdRestore = new QPushButton(QStringLiteral("Restore"), Frame[1]);
+    for (int i = 0; i < 2; ++i) {
+        QPushButton *button = i == 0 ? cmdPhotos : cmdRestore;
+        button->setObjectName(i == 0 ? QStringLiteral("cmdPhotos") : QStringLiteral("cmdRestore"));
+        button->setGeometry(L::PhotoButton[i].pixels());
+        button->setFont(small);
+        button->setAutoDefault(false);
+    }
+    connect(cmdPhotos, &QPushButton::clicked, this, &Form2::makePhotoSet);
+    connect(cmdRestore, &QPushButton::clicked, this, &Form2::restoreSet);
+}
+
+void Form2::showSetName(int set) {
+    optP[set]->setText(pictureSetName(m_model.appFolder(), set, m_model.writeFolder()));
+}
+
+void Form2::makePhotoSet() {
+    const int set = m_model.choices().pictureSet;
+    const bool russian = m_model.language().russian();
+    // Qt's own chooser: the same on every desktop, and usable from the keyboard.
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, message(Msg::PhotoFolderTitle, russian), QDir::homePath(),
+        QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    if (folder.isEmpty())
+        return;
+    ClockRandom random;
+    const PhotoSet::Outcome made =
+        PhotoSet::make(folder, photoSetFolder(m_model.writeFolder(), set), random);
+    if (made.missing > 0) {
+        tell(this, message(Msg::PhotosMissing, russian).arg(made.missing));
+    } else if (!made.error.isEmpty()) {
+        tell(this, message(Msg::PhotosNotSaved, russian).arg(made.error));
+    } else {
+        showSetName(set);
+        tell(this, message(Msg::PhotoSetMade, russian).arg(optP[set]->text()));
+    }
+}
+
+void Form2::restoreSet() {
+    const int set = m_model.choices().pictureSet;
+    const QString folder = photoSetFolder(m_model.writeFolder(), set);
+    if (!PhotoSet::remove(folder)) {
+        tell(this, message(Msg::RestoreFailed, m_model.language().russian())
+                       .arg(QDir::toNativeSeparators(folder)));
+    }
+    showSetName(set);
 }
 
 void Form2::buildSwitches() {
@@ -189,6 +246,8 @@ void Form2::SetLanguage(const Language &language) {
                    {C::Cancel, cmdNAS[3]}},
                   *chosen);
     const bool russian = *chosen == Lang::Russian;
+    cmdPhotos->setText(message(Msg::CapPhotos, russian));
+    cmdRestore->setText(message(Msg::CapRestore, russian));
     for (int n = 0; n < OptionCount; ++n)
         optFon[n]->setAccessibleName(message(Msg::BackgroundChoice, russian).arg(n + 1));
 }

@@ -41,6 +41,11 @@ class Form2 : public QDialog {
     void buildButtons();
     void buildLanguageLabels();
     void showChoices();
+    // "Photos…" makes the selected set from a folder of photos; "Restore" brings back the shipped
+    // set in its place.
+    void makePhotoSet();
+    void restoreSet();
+    void showSetName(int set);
     void tell(QWidget *parent, const QString &text);
 
     Program &m_program;
@@ -54,6 +59,8 @@ class Form2 : public QDialog {
     QCheckBox *chkZ = nullptr;
     QCheckBox *chkR = nullptr;
     std::array<QPushButton *, 4> cmdNAS{};
+    QPushButton *cmdPhotos = nullptr;
+    QPushButton *cmdRestore = nullptr;
     LanguageLabels lblLOC{};
     QFrame *Line1 = nullptr;
 };

@@ -51,6 +51,9 @@ constexpr int LineX = 3990;
 constexpr int LineTop = 2520;
 constexpr int LineBottom = 2760;
 
+// "Photos…" and "Restore" in the strip between the last picture set and its Apply button.
+constexpr TwipRect PhotoButton[2] = {{120, 2910, 705, 195}, {855, 2910, 645, 195}};
+
 // Apply the background, apply the pictures, OK, Cancel.
 constexpr TwipRect Button[4] = {{240, 3240, 1335, 375},
                                 {1920, 3240, 1335, 375},

@@ -93,9 +93,29 @@ class BigWindow:
             return None
         return hashlib.sha1(crop.tobytes()).hexdigest()
 
-    def state(self):
-        return subprocess.run(["xprop", "-id", str(self.wid), "_NET_WM_STATE"],
-                              capture_output=True, text=True).stdout
+    def wait_for(self, seen, timeout=3.0):
+        """The first screenshot in which `seen` holds, or None after `timeout` seconds: a busy
+        machine may take a while to paint."""
+        end = time.monotonic() + timeout
+        while True:
+            image = self.shot()
+            if seen(image):
+                return image
+            if time.monotonic() > end:
+                return None
+            time.sleep(0.1)
+
+    def state(self, wanted=None, unwanted=None, timeout=3.0):
+        """The window manager's state of the window, once it holds `wanted` and not `unwanted`
+        (or at the timeout)."""
+        end = time.monotonic() + timeout
+        while True:
+            state = subprocess.run(["xprop", "-id", str(self.wid), "_NET_WM_STATE"],
+                                   capture_output=True, text=True).stdout
+            if ((wanted is None or wanted in state) and (unwanted is None or unwanted not in state)
+                    or time.monotonic() > end):
+                return state
+            time.sleep(0.1)
 
 
 def distance(a, b):
@@ -135,8 +155,8 @@ def learn_faces(window, turn):
     crops = {}
     for k in range(24):
         turn(k)
-        image = window.shot()
-        check(window.face(image, k) is not None, "card %d shows a picture when turned" % k)
+        image = window.wait_for(lambda image: window.face(image, k) is not None)
+        check(image is not None, "card %d shows a picture when turned" % k)
         crops[k] = image.crop(window.card_box(k))
     # At a fractional factor the same picture falls on the pixels a little differently on each
     # card: two cards are a pair when each is the other's nearest picture.
@@ -158,13 +178,19 @@ def win(window, pairs, turn):
         if window.face(image, a) is None or window.face(image, b) is None:
             turn(a)
             turn(b)
-    time.sleep(1.0)
+    time.sleep(1.5)
 
 
 def store_record(window, name, record_file):
     xdotool("type", "--delay", "60", name)
     xdotool("key", "Return")
-    time.sleep(0.5)
+    end = time.monotonic() + 3
+    while time.monotonic() < end:
+        if os.path.exists(record_file):
+            with open(record_file, "rb") as f:
+                if name.encode() in f.read():
+                    break
+        time.sleep(0.1)
     with open(record_file, "rb") as f:
         check(name.encode() in f.read(), "the record of %s is stored" % name)
 
@@ -181,7 +207,7 @@ def play(program, folder, out):
         check(wid is not None, "the main window appears")
         time.sleep(1.5)
         window = BigWindow(wid, out)
-        check("MAXIMIZED_HORZ" in window.state(), "the window comes maximized")
+        check("MAXIMIZED_HORZ" in window.state("MAXIMIZED_HORZ"), "the window comes maximized")
         check(window.factor >= 2.4, "the cards are %.2f times their design size" % window.factor)
         check(all(window.face(window.shot("01-start"), k) is None for k in range(24)),
               "all 24 cards face down")
@@ -197,19 +223,22 @@ def play(program, folder, out):
         window.click(*RECORDS_BUTTON)
         x, y, w, h = RECORDS_VIEW
         middle = window.at(x + w // 2, y + h - 20)
-        check(window.shot("04-records").getpixel(middle) == VIEW_BACKGROUND,
+        check(window.wait_for(lambda image: image.getpixel(middle) == VIEW_BACKGROUND),
               "the records view lies over the board where its design puts it")
+        window.shot("04-records")
         window.click(*RECORDS_BUTTON)
         window.click(*HELP_BUTTON)
-        check(window.shot("05-help").getpixel(window.at(480, 140)) == VIEW_BACKGROUND,
+        corner = window.at(480, 140)
+        check(window.wait_for(lambda image: image.getpixel(corner) == VIEW_BACKGROUND),
               "the help box lies over the board where its design puts it")
+        window.shot("05-help")
         window.click(*HELP_BUTTON)
 
         # A new deal with F2 and a game from the keyboard alone.
         xdotool("key", "F2")
         time.sleep(PAUSE)
-        check(all(window.face(window.shot(), k) is None for k in range(24)),
-              "F2 turns every card face down")
+        check(window.wait_for(lambda image: all(window.face(image, k) is None for k in range(24)))
+              is not None, "F2 turns every card face down")
         position = [None]
 
         def key_turn(k):
@@ -232,14 +261,13 @@ def play(program, folder, out):
 
         # Full screen and back to the maximized window.
         xdotool("key", "F11")
-        time.sleep(1.0)
-        check("FULLSCREEN" in window.state(), "F11 fills the screen")
+        check("FULLSCREEN" in window.state("FULLSCREEN"), "F11 fills the screen")
+        time.sleep(0.5)
         window.measure()
         check(window.width == 1920 and window.height == 1080, "the window covers the screen")
         window.shot("07-full-screen")
         xdotool("key", "Escape")
-        time.sleep(1.0)
-        state = window.state()
+        state = window.state("MAXIMIZED_HORZ", "FULLSCREEN")
         check("FULLSCREEN" not in state and "MAXIMIZED_HORZ" in state,
               "Escape gives the maximized window back")
 
@@ -252,7 +280,8 @@ def play(program, folder, out):
         time.sleep(1.0)
         wid = find("^Kestrova", 10)
         window = BigWindow(wid, out)
-        check("MAXIMIZED_HORZ" in window.state(), "the window of the other language is maximized")
+        check("MAXIMIZED_HORZ" in window.state("MAXIMIZED_HORZ"),
+              "the window of the other language is maximized")
         window.click(*RIDDLE_LABEL)
         riddle = find(RIDDLE_TITLE)
         check(riddle is not None, "the riddles window opens")
@@ -284,7 +313,7 @@ def play(program, folder, out):
     try:
         wid = find("^Kestrova", 15)
         time.sleep(1.5)
-        check(wid is not None and "MAXIMIZED_HORZ" in BigWindow(wid, out).state(),
+        check(wid is not None and "MAXIMIZED_HORZ" in BigWindow(wid, out).state("MAXIMIZED_HORZ"),
               "after a restart the window is maximized again")
         close_window(wid)
         process.wait(timeout=10)

@@ -8,6 +8,7 @@
 #include "testfiles.h"
 
 #include <QAbstractButton>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QtTest>
 
@@ -45,6 +46,32 @@ class TestOptionsWindow : public QObject {
             QCOMPARE(g.option("Frame(0)")->geometry(), QRect(8, 8, 105, 241));
             QCOMPARE(g.option("cmdNAS(2)")->geometry(), QRect(232, 224, 65, 25));
         }
+    }
+
+    // "Photos…" makes the selected set from the folder chosen, whose name it takes; a cancelled
+    // chooser changes nothing; "Restore" brings back the shipped set.
+    void photosTakeTheSelectedSetsPlace() {
+        QTemporaryDir photos;
+        writeSet(photos.filePath("Our cat"), 12, "");
+        Game g(m_dir->path());
+        QAbstractButton *set = button(g, "optP(2)"), *made = button(g, "cmdPhotos");
+        set->click();
+        for (const bool chosen : {false, true}) {
+            onNextModal([&](QWidget *chooser) {
+                auto *dialog = qobject_cast<QFileDialog *>(chooser);
+                QVERIFY(dialog && dialog->fileMode() == QFileDialog::Directory);
+                dialog->setDirectory(photos.filePath("Our cat"));
+                chosen ? static_cast<QDialog *>(dialog)->accept() : dialog->reject();
+            });
+            MessageCloser closer;
+            made->click();
+            QCOMPARE(closer.said.size(), int(chosen));
+        }
+        QCOMPARE(set->text(), QStringLiteral("Our cat"));
+        QVERIFY(QFileInfo::exists(m_dir->filePath("photos/img2/11@2x.gif")));
+        button(g, "cmdRestore")->click();
+        QCOMPARE(set->text(), QStringLiteral("Shapes"));
+        QVERIFY(!QFileInfo::exists(m_dir->filePath("photos/img2")));
     }
 
     // After a click on lblLOC(0), then on the row's label: a sample of the captions, whether
