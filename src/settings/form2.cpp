@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
 
 namespace L = OptionsLayout;
 
@@ -147,8 +148,16 @@ void Form2::makePhotoSet() {
     if (folder.isEmpty())
         return;
     ClockRandom random;
-    const PhotoSet::Outcome made =
-        PhotoSet::make(folder, photoSetFolder(m_model.writeFolder(), set), random);
+    // The name is cut to what the set's button shows beside its round mark.
+    QRadioButton *button = optP[set];
+    const QStyle *style = button->style();
+    const int room = button->width() -
+                     style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) -
+                     style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) - 2;
+    const QFontMetrics metrics = button->fontMetrics();
+    const PhotoSet::Outcome made = PhotoSet::make(
+        folder, photoSetFolder(m_model.writeFolder(), set), random,
+        [&metrics, room](const QString &name) { return metrics.horizontalAdvance(name) <= room; });
     if (made.missing > 0) {
         tell(this, message(Msg::PhotosMissing, russian).arg(made.missing));
     } else if (!made.error.isEmpty()) {

@@ -89,7 +89,8 @@ QImage cardPicture(const QString &path, const QSize &size) {
         .convertToFormat(QImage::Format_RGB32);
 }
 
-Outcome make(const QString &photoFolder, const QString &setFolder, RandomSource &random) {
+Outcome make(const QString &photoFolder, const QString &setFolder, RandomSource &random,
+             const std::function<bool(const QString &)> &fits) {
     Outcome outcome;
     QStringList taken;
     QList<QImage> fine;
@@ -123,7 +124,9 @@ Outcome make(const QString &photoFolder, const QString &setFolder, RandomSource 
             QFileInfo(taken[n]).completeBaseName().replace(QLatin1Char('|'), QLatin1Char(' '));
         names.append(name.simplified() + QStringLiteral("|") + name.simplified());
     }
-    const QString setName = QDir(photoFolder).dirName().left(MaxNameLength);
+    QString setName = QDir(photoFolder).dirName().left(MaxNameLength);
+    while (fits && setName.size() > 1 && !fits(setName))
+        setName.chop(1);
     if (!writeTextFileAtomic(made.filePath(QStringLiteral("setname.txt")), {setName}) ||
         !writeTextFileAtomic(made.filePath(QStringLiteral("names.txt")), names))
         return outcome;

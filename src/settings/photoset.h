@@ -10,6 +10,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class RandomSource;
 
@@ -50,8 +51,10 @@ struct Outcome {
 // Makes the set `setFolder` (without a trailing separator) from the photos in `photoFolder`:
 // "0.gif" .. "11.gif" at the card's size and "0@2x.gif" .. at twice it (PNG, whose contents the
 // game reads whatever the name), "setname.txt" with the folder's name and "names.txt" with the
-// files' names. The set is written beside its place first and takes it only when whole.
-Outcome make(const QString &photoFolder, const QString &setFolder, RandomSource &random);
+// files' names. The name is cut until `fits` takes it. The set is written beside its place first
+// and takes it only when whole.
+Outcome make(const QString &photoFolder, const QString &setFolder, RandomSource &random,
+             const std::function<bool(const QString &)> &fits = {});
 
 // Removes a made set, so that the shipped one shows again; false when it could not be removed.
 bool remove(const QString &setFolder);
