@@ -13,6 +13,7 @@
 #include "settings/photoset.h"
 #include "ui/clicklabel.h"
 #include "ui/messagebox.h"
+#include "ui/picturecache.h"
 #include "ui/picturepart.h"
 #include "ui/randomsource.h"
 #include "ui/wrapcheckbox.h"
@@ -134,8 +135,10 @@ void Form2::buildPicturesFrame() {
     connect(cmdRestore, &QPushButton::clicked, this, &Form2::restoreSet);
 }
 
+// A new set may bring new pictures under the names of the old ones: none is served from memory.
 void Form2::showSetName(int set) {
     optP[set]->setText(pictureSetName(m_model.appFolder(), set, m_model.writeFolder()));
+    m_program.pictures().clear();
 }
 
 void Form2::makePhotoSet() {

@@ -54,6 +54,8 @@ class TestOptionsWindow : public QObject {
         QTemporaryDir photos;
         writeSet(photos.filePath("Our cat"), 12, "");
         Game g(m_dir->path());
+        g.click(0); // a picture in memory, which the new set's pictures must not be taken for
+        QVERIFY(g.pictures.cachedCount() > 0);
         QAbstractButton *set = button(g, "optP(2)"), *made = button(g, "cmdPhotos");
         set->click();
         for (const bool chosen : {false, true}) {
@@ -68,6 +70,7 @@ class TestOptionsWindow : public QObject {
             QCOMPARE(closer.said.size(), int(chosen));
         }
         QCOMPARE(set->text(), QStringLiteral("Our cat"));
+        QCOMPARE(g.pictures.cachedCount(), 0);
         QVERIFY(QFileInfo::exists(m_dir->filePath("photos/img2/11@2x.gif")));
         button(g, "cmdRestore")->click();
         QCOMPARE(set->text(), QStringLiteral("Shapes"));
