@@ -136,7 +136,7 @@ void Form2::buildPicturesFrame() {
 }
 
 // A new set may bring new pictures under the names of the old ones: none is served from memory.
-void Form2::showSetName(int set) {
+void Form2::setReplaced(int set) {
     optP[set]->setText(pictureSetName(m_model.appFolder(), set, m_model.writeFolder()));
     m_program.pictures().clear();
 }
@@ -166,7 +166,7 @@ void Form2::makePhotoSet() {
     } else if (!made.error.isEmpty()) {
         tell(this, message(Msg::PhotosNotSaved, russian).arg(made.error));
     } else {
-        showSetName(set);
+        setReplaced(set);
         tell(this, message(Msg::PhotoSetMade, russian).arg(optP[set]->text()));
     }
 }
@@ -178,7 +178,7 @@ void Form2::restoreSet() {
         tell(this, message(Msg::RestoreFailed, m_model.language().russian())
                        .arg(QDir::toNativeSeparators(folder)));
     }
-    showSetName(set);
+    setReplaced(set);
 }
 
 void Form2::buildSwitches() {

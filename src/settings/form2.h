@@ -45,7 +45,8 @@ class Form2 : public QDialog {
     // set in its place.
     void makePhotoSet();
     void restoreSet();
-    void showSetName(int set);
+    // Set `set` was made or restored: its name anew, and no old picture kept in memory.
+    void setReplaced(int set);
     void tell(QWidget *parent, const QString &text);
 
     Program &m_program;

@@ -16,9 +16,7 @@
 namespace PhotoSet {
 
 namespace {
-// The set's name fits its option button in the options window.
-constexpr int MaxNameLength = 20;
-
+// Whether the file, followed through any links, is a file inside `folder` (a canonical path).
 bool insideFolder(const QFileInfo &file, const QString &folder) {
     const QString target = file.canonicalFilePath();
     return !target.isEmpty() && target.startsWith(folder + QLatin1Char('/')) &&
@@ -124,7 +122,7 @@ Outcome make(const QString &photoFolder, const QString &setFolder, RandomSource 
             QFileInfo(taken[n]).completeBaseName().replace(QLatin1Char('|'), QLatin1Char(' '));
         names.append(name.simplified() + QStringLiteral("|") + name.simplified());
     }
-    QString setName = QDir(photoFolder).dirName().left(MaxNameLength);
+    QString setName = QDir(photoFolder).dirName();
     while (fits && setName.size() > 1 && !fits(setName))
         setName.chop(1);
     if (!writeTextFileAtomic(made.filePath(QStringLiteral("setname.txt")), {setName}) ||

@@ -5,6 +5,9 @@
 // the card's shape around their middle, at the card's size and at twice it.
 #pragma once
 
+#include "game/board.h"
+#include "game/layout.h"
+
 #include <QImage>
 #include <QRect>
 #include <QSize>
@@ -16,8 +19,9 @@ class RandomSource;
 
 namespace PhotoSet {
 
-constexpr int Pictures = 12;
-constexpr QSize CardSize(90, 80);
+// A set of pictures each dealt to two cards, at the cards' size.
+constexpr int Pictures = PairCount;
+constexpr QSize CardSize(Layout::CardWidth, Layout::CardHeight);
 // The most memory one picture may take while it is decoded.
 constexpr int MaxDecodeMiB = 100;
 // The most pixels of a picture in a format that cannot skip them (all but JPEG): about half a

@@ -38,16 +38,12 @@ qreal WindowScaler::factor() {
     return screenFactor;
 }
 
-qreal WindowScaler::platformRatio() const {
-    return m_window->devicePixelRatioF() / screenFactor;
-}
-
 void WindowScaler::show(const WindowSize &size) {
     qreal wanted = size.mode == WindowSize::Normal ? size.factor : screenFactor;
     if (QScreen *screen = m_window->screen()) {
+        // A logical size times the factor now set is a size in the design's own pixels.
         const QSize room =
-            screen->availableGeometry().size() * screen->devicePixelRatio() / platformRatio() -
-            QSize(0, DecorationAllowance);
+            screen->availableGeometry().size() * screenFactor - QSize(0, DecorationAllowance);
         wanted = qMin(wanted, WindowScale::fittingFactor(room, m_design));
     }
     setFactor(wanted);
@@ -124,8 +120,7 @@ void WindowScaler::fit() {
     m_fitPending = false;
     if (!m_window->isVisible())
         return;
-    const QSize space = m_window->size() * (m_window->devicePixelRatioF() / platformRatio());
-    setFactor(WindowScale::fittingFactor(space, m_design));
+    setFactor(WindowScale::fittingFactor(m_window->size() * screenFactor, m_design));
     if (currentSize() != m_kept)
         m_saveTimer.start();
 }

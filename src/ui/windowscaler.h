@@ -49,8 +49,6 @@ class WindowScaler : public QObject {
   private:
     void fit();
     void setFactor(qreal factor);
-    // The device pixels per logical pixel that the screen has of its own, whatever the factor.
-    qreal platformRatio() const;
 
     QWidget *m_window;
     QSize m_design;

@@ -32,7 +32,7 @@ import time
 
 from PIL import Image, ImageChops, ImageFilter, ImageGrab, ImageStat
 
-from play import Failure, check, check_clean_end, close_window, xdotool
+from play import Failure, check, check_clean_end, end_program, close_window, xdotool
 from riddles import find, geometry
 
 DESIGN = (641, 425)
@@ -301,10 +301,7 @@ def play(program, folder, out):
         log.close()
         check_clean_end(process, log_path)
     finally:
-        if process.poll() is None:
-            process.kill()
-            process.wait()
-        log.close()
+        end_program(process, log)
 
     # The size comes back; the settings were never written.
     with open(os.path.join(folder, "Kestrova.size"), "rb") as f:
@@ -318,9 +315,7 @@ def play(program, folder, out):
         close_window(wid)
         process.wait(timeout=10)
     finally:
-        if process.poll() is None:
-            process.kill()
-            process.wait()
+        end_program(process)
 
 
 def main():

@@ -63,7 +63,8 @@ import wave
 
 from PIL import ImageGrab
 
-from play import Failure, Window, check, check_clean_end, close_window, find_window, xdotool
+from play import (Failure, Window, check, check_clean_end, close_window, end_program,
+                  find_window, xdotool)
 
 SKIP = 77
 LATENCY_LIMIT = 0.050
@@ -472,9 +473,7 @@ def run_program(program, env, out, events, script):
     finally:
         if player:
             player.close()
-        if process.poll() is None:
-            process.kill()
-            process.wait()
+        end_program(process)
 
 
 def click_own_sound(player, window):

@@ -30,7 +30,7 @@ import time
 from PIL import Image, ImageDraw, ImageOps
 
 from big import BigWindow, distance, learn_faces, store_record, win
-from play import Failure, check, check_clean_end, close_window, xdotool
+from play import Failure, check, check_clean_end, end_program, close_window, xdotool
 from riddles import find, geometry
 
 SETTINGS = b"optFon=0\r\noptP=0\r\nchks.Value=0\r\nLocalisation=1\r\nchkz.Value=0\r\n"
@@ -179,10 +179,7 @@ def play(program, folder, work, out):
         log.close()
         check_clean_end(process, log_path)
     finally:
-        if process.poll() is None:
-            process.kill()
-            process.wait()
-        log.close()
+        end_program(process, log)
     check(hashes(folder) == shipped, "the files shipped with the game are unchanged")
 
 

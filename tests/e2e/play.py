@@ -126,6 +126,16 @@ def close_window(wid):
     xlib.XCloseDisplay(display)
 
 
+def end_program(process, log=None):
+    """Kills the program if it is still running (a check failed before it was closed), and
+    closes its error log."""
+    if process.poll() is None:
+        process.kill()
+        process.wait()
+    if log:
+        log.close()
+
+
 def check_clean_end(process, log_path):
     """Waits for the program, whose window was asked to close, and checks that it ended cleanly
     with no sanitizer report on its error stream (kept in log_path)."""
@@ -191,10 +201,7 @@ def play(program, out):
         log.close()
         check_clean_end(process, log_path)
     finally:
-        if process.poll() is None:
-            process.kill()
-            process.wait()
-        log.close()
+        end_program(process, log)
 
 
 def main():

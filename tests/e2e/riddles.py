@@ -24,7 +24,7 @@ import time
 
 from PIL import ImageGrab
 
-from play import Failure, check, check_clean_end, close_window, xdotool
+from play import Failure, check, check_clean_end, end_program, close_window, xdotool
 
 RIDDLE_TITLE = "Чьи это слова"
 RIDDLE_LABEL = (329, 406, 90, 16)
@@ -158,10 +158,7 @@ def play(program, out, name):
         close_window(main)
         check_clean_end(process, log_path)
     finally:
-        if process.poll() is None:
-            process.kill()
-            process.wait()
-        log.close()
+        end_program(process, log)
 
 
 def main():
