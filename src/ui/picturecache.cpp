@@ -4,12 +4,12 @@
 // Card and button pictures loaded once, fitted to the size asked for, with a drawn stand-in.
 #include "ui/picturecache.h"
 
+#include "ui/picturefile.h"
 #include "ui/picturepart.h"
 
 #include <QColor>
 #include <QFont>
 #include <QImage>
-#include <QImageReader>
 #include <QPainter>
 #include <QPen>
 
@@ -34,13 +34,7 @@ QSize devicePixels(const QSize &size, qreal ratio) {
 }
 
 QImage loadImage(const QString &path) {
-    if (path.isEmpty())
-        return QImage();
-    QImageReader reader(path);
-    // A picture may be a JPEG or PNG under a .gif name: trust the bytes, not the name.
-    reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(true);
-    return reader.read();
+    return PictureFile(path, true).read();
 }
 
 QImage fitInto(const QImage &image, const QSize &size) {

@@ -5,23 +5,12 @@
 #include "ui/picturepart.h"
 
 #include "ui/apppaths.h"
-
-#include <QImageReader>
+#include "ui/picturefile.h"
 
 namespace {
 
 // The scale the "@2x" files are drawn at.
 constexpr qreal FineScale = 2.0;
-
-// The reader and the picture's size, or an invalid size when the file is no picture.
-QSize pictureSize(QImageReader &reader, const QString &path) {
-    if (!fileExists(path))
-        return QSize();
-    reader.setFileName(path);
-    reader.setDecideFormatFromContent(true);
-    const QSize size = reader.size();
-    return size.isValid() && !size.isEmpty() ? size : QSize();
-}
 
 // The ratio a pixmap is given: the screen's, but never finer than its file, and never below 1,
 // so that a ratio of 1 or less reads and draws the pictures exactly as they are.
@@ -35,14 +24,12 @@ QSize scaledBy(const QSize &size, qreal factor) {
 
 // The top-left `wanted` pixels of the picture, or all of it when it is smaller.
 QImage readPart(const QString &path, const QSize &wanted) {
-    QImageReader reader;
-    const QSize size = pictureSize(reader, path);
-    if (!size.isValid())
+    PictureFile file(path);
+    const QSize size = file.size();
+    if (size.isEmpty())
         return QImage();
     const QRect part = QRect(QPoint(0, 0), size).intersected(QRect(QPoint(0, 0), wanted));
-    if (part.size() != size)
-        reader.setClipRect(part);
-    return reader.read();
+    return file.read(QSize(), part.size() != size ? part : QRect());
 }
 
 // The picture read at `fileScale` as a pixmap of the given ratio, shrunk smoothly when the
@@ -60,12 +47,11 @@ QPixmap withRatio(const QImage &image, qreal fileScale, qreal ratio) {
 
 // The picture shrunk to cover `box` pixels, and its middle `box` cut out.
 QImage readCover(const QString &path, const QSize &box) {
-    QImageReader reader;
-    const QSize size = pictureSize(reader, path);
-    if (!size.isValid())
+    PictureFile file(path);
+    const QSize size = file.size();
+    if (size.isEmpty())
         return QImage();
-    reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatioByExpanding));
-    const QImage image = reader.read();
+    const QImage image = file.read(size.scaled(box, Qt::KeepAspectRatioByExpanding));
     if (image.isNull())
         return QImage();
     const QRect middle((image.width() - box.width()) / 2, (image.height() - box.height()) / 2,
@@ -91,11 +77,12 @@ QString hiDpiPath(const QString &path, qreal ratio) {
 QPixmap hiDpiPixmap(const QString &path, qreal ratio) {
     const QString fine = hiDpiPath(path, ratio);
     if (fine != path) {
-        const QPixmap pixmap = withRatio(QImage(fine), FineScale, pixmapRatio(ratio, FineScale));
+        const QPixmap pixmap =
+            withRatio(PictureFile(fine).read(), FineScale, pixmapRatio(ratio, FineScale));
         if (!pixmap.isNull())
             return pixmap;
     }
-    return QPixmap(path);
+    return QPixmap::fromImage(PictureFile(path).read());
 }
 
 QPixmap visiblePart(const QString &path, const QSize &visible, qreal ratio) {

@@ -5,11 +5,11 @@
 #include "ui/pointers.h"
 
 #include "ui/apppaths.h"
+#include "ui/picturefile.h"
 #include "ui/picturepart.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QPixmap>
 
 namespace {
@@ -45,11 +45,11 @@ QCursor handCursor() {
 std::optional<QCursor> iconCursor(const QString &path) {
     if (!fileExists(path) || QFileInfo(path).size() > MaxIconBytes)
         return std::nullopt;
-    QImageReader reader(path);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > MaxPointerSide || size.height() > MaxPointerSide)
+    PictureFile file(path);
+    const QSize size = file.size();
+    if (size.isEmpty() || size.width() > MaxPointerSide || size.height() > MaxPointerSide)
         return std::nullopt;
-    const QImage image = reader.read();
+    const QImage image = file.read();
     if (image.isNull())
         return std::nullopt;
     // On a high-DPI screen the pointer is enlarged to keep its size.

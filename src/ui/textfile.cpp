@@ -4,8 +4,9 @@
 // Reading and writing the game's text files: UTF-8 or the older program's Windows-1251, CR LF.
 #include "ui/textfile.h"
 
+#include "ui/ownfiles.h"
+
 #include <QDir>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
@@ -49,9 +50,8 @@ QString decodeLine(QByteArrayView bytes) {
     return cp1251.decode(bytes);
 }
 
-TextLineReader::TextLineReader(const QString &path, LineLimits limits)
-    : m_file(path), m_limits(limits) {
-    m_open = !path.isEmpty() && QFileInfo(path).isFile() && m_file.open(QIODevice::ReadOnly);
+TextLineReader::TextLineReader(const QString &path, LineLimits limits) : m_limits(limits) {
+    m_open = openPlainFile(m_file, path);
     if (m_open && fill() && m_buffer.startsWith("\xEF\xBB\xBF"))
         m_pos = 3;
 }
@@ -139,6 +139,9 @@ bool writeTextFileAtomic(const QString &path, const QStringList &lines, QString 
         return false;
     };
 
+    // A link in the file's place is not followed: the file replaces the link, not what it leads to.
+    if (!unlinkForWriting(path))
+        return fail(QStringLiteral("it is a link that cannot be replaced"));
     QSaveFile file(path);
     // Unbuffered: Qt 6.4 loses a short write that happens in the final flush (a full disk) and
     // then commits a truncated file; written directly, write() itself reports the shortfall.

@@ -30,7 +30,8 @@ class TextLineReader {
   public:
     explicit TextLineReader(const QString &path, LineLimits limits = {});
 
-    // False for a missing or unreadable file or a folder: it has no lines.
+    // False for a missing or unreadable file, a folder, or anything else that is not a plain file
+    // (a FIFO, a device): it has no lines.
     bool isOpen() const { return m_open; }
     // The next line, or nothing at the end of the file or of the bytes the limits allow.
     std::optional<QString> next();
@@ -63,5 +64,6 @@ std::optional<QStringList> readTextLines(const QString &path, int maxLines = INT
 QString readFirstLine(const QString &path);
 
 // Replaces the file with the lines in UTF-8, each ended by CR LF. The new content appears
-// whole or not at all: on failure the old file is untouched and error says why.
+// whole or not at all: on failure the old file is untouched and error says why. A link in the
+// file's place is replaced by the file; what it leads to is never written.
 bool writeTextFileAtomic(const QString &path, const QStringList &lines, QString *error = nullptr);
