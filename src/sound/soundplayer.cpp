@@ -4,11 +4,15 @@
 // Plays the game's WAV sounds without waiting: one sound at a time, missing files are silence.
 #include "sound/soundplayer.h"
 
+#include "sound/wavefile.h"
+#include "ui/ownfiles.h"
+
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
+#include <new>
 #include <optional>
 
 namespace {
@@ -23,69 +27,20 @@ constexpr int IdleCloseMs = 1000;
 // The game's sounds are a few seconds long; anything much bigger is not one of them.
 constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
 
-// The little-endian number of `size` bytes at `at`, which the caller has found inside `bytes`.
-quint32 littleEndian(const QByteArray &bytes, qsizetype at, int size) {
-    quint32 value = 0;
-    for (int i = size - 1; i >= 0; --i)
-        value = value << 8 | static_cast<uchar>(bytes[at + i]);
-    return value;
-}
-
-quint16 le16(const QByteArray &bytes, qsizetype at) {
-    return static_cast<quint16>(littleEndian(bytes, at, 2));
-}
-
-quint32 le32(const QByteArray &bytes, qsizetype at) {
-    return littleEndian(bytes, at, 4);
-}
-
-struct Wave {
+// A sound ready for the audio stream.
+std::optional<std::pair<QAudioFormat, QByteArray>> playable(const QByteArray &file) {
+    std::optional<Wave> wave = decodeWave(file);
+    if (!wave)
+        return std::nullopt;
     QAudioFormat format;
-    QByteArray samples;
-};
-
-// A RIFF WAVE file of 8- or 16-bit PCM, mono or stereo, at any rate; nothing for anything else.
-// A data chunk cut short by the end of the file plays as far as it goes.
-std::optional<Wave> decodeWave(const QByteArray &file) {
-    if (file.size() < 12 || !file.startsWith("RIFF") || file.mid(8, 4) != "WAVE")
-        return std::nullopt;
-    int channels = 0, rate = 0, bits = 0;
-    qsizetype dataAt = -1, dataSize = 0;
-    for (qsizetype at = 12; at + 8 <= file.size();) {
-        const QByteArray id = file.mid(at, 4);
-        const qint64 size = le32(file, at + 4);
-        const qsizetype body = at + 8;
-        if (id == "fmt ") {
-            if (size < 16 || body + 16 > file.size() || le16(file, body) != 1)
-                return std::nullopt;
-            channels = le16(file, body + 2);
-            rate = static_cast<int>(le32(file, body + 4));
-            bits = le16(file, body + 14);
-            if (le16(file, body + 12) != channels * bits / 8)
-                return std::nullopt;
-        } else if (id == "data" && dataAt < 0) {
-            dataAt = body;
-            dataSize = static_cast<qsizetype>(qMin<qint64>(size, file.size() - body));
-        }
-        at = body + size + (size & 1);
-    }
-    if ((channels != 1 && channels != 2) || (bits != 8 && bits != 16) || rate < 1000 ||
-        rate > 384000 || dataAt < 0)
-        return std::nullopt;
-    const int frameBytes = channels * bits / 8;
-    dataSize -= dataSize % frameBytes;
-    if (dataSize <= 0)
-        return std::nullopt;
-
-    Wave wave;
-    wave.format.setSampleRate(rate);
-    wave.format.setChannelCount(channels);
-    wave.format.setSampleFormat(bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+    format.setSampleRate(wave->rate);
+    format.setChannelCount(wave->channels);
+    format.setSampleFormat(wave->bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
     // A new stream plays once it holds a buffer's worth: silence after the sound lets a short one
     // start at once, and lets the stream close after it without cutting it off.
-    const qsizetype tail = wave.format.bytesForDuration(2 * BufferMs * 1000);
-    wave.samples = file.mid(dataAt, dataSize) + QByteArray(tail, bits == 8 ? '\x80' : '\0');
-    return wave;
+    const qsizetype tail = format.bytesForDuration(2 * BufferMs * 1000);
+    return std::make_pair(format,
+                          wave->samples + QByteArray(tail, wave->bits == 8 ? '\x80' : '\0'));
 }
 
 QtMessageHandler previousHandler = nullptr;
@@ -127,8 +82,13 @@ void SoundPlayer::prepare() {
 
 void SoundPlayer::play(const QString &path) {
     const QFileInfo file(path);
-    const Sound *sound =
-        !path.isEmpty() && file.isFile() ? &soundFor(file.absoluteFilePath()) : nullptr;
+    const Sound *sound = nullptr;
+    // Without the memory for a sound, there is silence instead of an end to the game.
+    try {
+        sound = !path.isEmpty() && file.isFile() ? &soundFor(file.absoluteFilePath()) : nullptr;
+    } catch (const std::bad_alloc &) {
+        m_sounds.clear();
+    }
     m_next = sound ? *sound : Sound();
     m_currentPath = m_next.samples.isEmpty() ? QString() : path;
     // The sound starts once the event loop runs again: of several asked for at once only the
@@ -146,11 +106,11 @@ const SoundPlayer::Sound &SoundPlayer::soundFor(const QString &path) {
     if (m_sounds.size() >= maxSounds)
         m_sounds.clear(); // the sound playing keeps its own reference to its samples
     Sound sound;
-    QFile file(path);
-    if (file.size() <= MaxFileBytes && file.open(QIODevice::ReadOnly)) {
-        if (std::optional<Wave> wave = decodeWave(file.readAll())) {
-            sound.format = wave->format;
-            sound.samples = wave->samples;
+    QFile file;
+    if (openPlainFile(file, path) && file.size() <= MaxFileBytes) {
+        if (auto wave = playable(file.readAll())) {
+            sound.format = wave->first;
+            sound.samples = wave->second;
         }
     }
     return m_sounds.emplace(path, std::move(sound)).first->second;
@@ -161,8 +121,16 @@ void SoundPlayer::startNext() {
     const Sound next = std::exchange(m_next, Sound());
     // Closing the stream drops whatever part of the last sound it still holds.
     stopOutput();
-    if (next.samples.isEmpty() || !startOutput(next.format))
-        return;
+    // Without the memory for a stream, there is silence instead of an end to the game.
+    try {
+        if (!next.samples.isEmpty() && startOutput(next.format))
+            writeWhole(next);
+    } catch (const std::bad_alloc &) {
+        closeOutput();
+    }
+}
+
+void SoundPlayer::writeWhole(const Sound &next) {
     // The server keeps the whole sound. It takes whole frames only, and pieces of at most one of
     // its memory blocks (64 KiB) at a time.
     const qsizetype frame = next.format.bytesPerFrame();

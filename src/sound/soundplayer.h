@@ -54,6 +54,7 @@ class SoundPlayer : public QObject, public SoundSink {
 
     const Sound &soundFor(const QString &path);
     void startNext();
+    void writeWhole(const Sound &sound);
     bool startOutput(const QAudioFormat &format);
     void stopOutput();
     void closeOutput();

@@ -9,28 +9,35 @@
 
 #include <QLibrary>
 #include <QObject>
-#include <QStringList>
+#include <QString>
 #include <memory>
 
 class QThread;
 
-// The files where the sound plug-in may lie for a program in `programFolder`: beside it (the
-// build tree, an unpacked archive), then in the library folder of an installed program.
-QStringList soundPluginFiles(const QString &programFolder);
+// Where the sound plug-in lies for a program in `programFolder`: beside it in a portable copy (the
+// build tree, an unpacked archive), in <prefix>/lib/<architecture>/kestrova when the game is
+// installed. No other place is ever looked at: code is loaded only from where the game put it.
+QString soundPluginFile(const QString &programFolder, bool installed);
+
+// Whether code at `path` may be loaded: it and every folder above it belong to the user or to the
+// system, and none can be changed by others (but for a shared folder such as /tmp, where nobody
+// can replace what another user put there). A library that someone else could have put in place
+// is not loaded.
+bool trustedCodeFile(const QString &path);
 
 class SoundLoader : public QObject, public SoundSink {
     Q_OBJECT
 
   public:
-    explicit SoundLoader(const QStringList &pluginFiles, QObject *parent = nullptr);
+    explicit SoundLoader(const QString &pluginFile, QObject *parent = nullptr);
     ~SoundLoader() override;
 
-    // Loads the first of the plug-in files that loads, in a thread of its own so that the
-    // windows never wait; `finished` follows. Only the first call does anything.
+    // Loads the plug-in in a thread of its own, so that the windows never wait; `finished`
+    // follows. Only the first call does anything.
     void load();
     bool isReady() const { return m_player != nullptr; }
 
-    // Silence until the plug-in is ready, and for good when there is none.
+    // Silence until the plug-in is ready, and for good when it cannot be loaded.
     void play(const QString &path) override;
 
   signals:
@@ -39,7 +46,7 @@ class SoundLoader : public QObject, public SoundSink {
   private:
     void takePlayer();
 
-    const QStringList m_files;
+    const QString m_file;
     QLibrary m_library;
     QThread *m_thread = nullptr;
     std::unique_ptr<SoundSink> m_player;

@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Kestrova developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Checks paths, the folder layout, the command line, text files, numbers, the whole part of a
-// random draw, the interface language and the texts of both languages.
+// Checks paths, the folder layout, the command line, text files, sound files, numbers, the whole
+// part of a random draw, the interface language and the texts of both languages.
 #include "i18n/accessibletexts.h"
 #include "i18n/language.h"
 #include "i18n/messages.h"
+#include "sound/wavefile.h"
 #include "testfiles.h"
 #include "ui/apppaths.h"
 #include "ui/commandline.h"
@@ -16,6 +17,7 @@
 #include "ui/windowsize.h"
 
 #include <QTest>
+#include <sys/stat.h>
 
 class TestUiCore : public QObject {
     Q_OBJECT
@@ -125,6 +127,43 @@ class TestUiCore : public QObject {
         }));
         QVERIFY(!written && !error.isEmpty() && readBytes(record) == "a\r\nb\r\n");
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"record.txt", "t.txt"}));
+        // A FIFO is no file, and is never waited on.
+        QVERIFY(mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600) == 0);
+        QVERIFY(!readTextLines(dir.filePath("fifo")));
+        // A link in a written file's place, to a file or to none, is replaced by the file.
+        QTemporaryDir other;
+        const QString kept = writeFile(other, "kept.txt", "somebody's");
+        for (const QString &target : {kept, other.filePath("new.txt")}) {
+            QVERIFY(QFile::link(target, dir.filePath("Kestrova.ini")));
+            QVERIFY(writeTextFileAtomic(dir.filePath("Kestrova.ini"), {"optFon=1"}));
+            QVERIFY(!QFileInfo(dir.filePath("Kestrova.ini")).isSymLink());
+            QVERIFY(QFile::remove(dir.filePath("Kestrova.ini")));
+        }
+        QCOMPARE(QDir(other.path()).entryList(QDir::Files), QStringList{"kept.txt"});
+        QCOMPARE(readBytes(kept), QByteArray("somebody's"));
+    }
+
+    // A sound file: its format and samples, whole frames only; anything else is no sound,
+    // whatever numbers its header holds.
+    void waveFiles() {
+        const auto le = [](quint32 value, int bytes) {
+            QByteArray out;
+            for (int i = 0; i < bytes; ++i)
+                out += char(value >> (8 * i) & 0xFF);
+            return out;
+        };
+        const auto wave = [&le](quint32 channels, quint32 bits, quint32 align, QByteArray data) {
+            const QByteArray fmt =
+                le(1, 2) + le(channels, 2) + le(22050, 4) + le(0, 4) + le(align, 2) + le(bits, 2);
+            return "RIFF" + le(0, 4) + "WAVEfmt " + le(16, 4) + fmt + "data" + le(100, 4) + data;
+        };
+        const auto stereo = decodeWave(wave(2, 16, 4, "abcdefghij"));
+        QVERIFY(stereo && stereo->rate == 22050 && stereo->channels == 2 && stereo->bits == 16);
+        QCOMPARE(stereo->samples, QByteArray("abcdefgh"));
+        for (const QByteArray &bad :
+             {wave(65535, 65535, 0xFFFF, "abcd"), wave(2, 16, 2, "abcd"), wave(1, 8, 1, ""),
+              wave(3, 8, 3, "abc"), QByteArray("RIFF\0\0\0\0WAVE")})
+            QVERIFY(!decodeWave(bad));
     }
 
     void localeNumbers() {

@@ -4,6 +4,7 @@
 // Checks picture loading, fitting and caching on normal and high-DPI screens, the game's own
 // controls (the flat button's edges, the click label, captions fitted to their label), and the
 // work put off until the window is on the screen: the sound plug-in among it.
+#include "pictures.h"
 #include "testfiles.h"
 #include "ui/clicklabel.h"
 #include "ui/firstpaint.h"
@@ -13,9 +14,12 @@
 #include "ui/picturepart.h"
 #include "ui/soundloader.h"
 
+#include <QElapsedTimer>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // Saves a picture whose left half is `left` and right half `right`; gives its path.
@@ -66,15 +70,21 @@ class TestUiWidgets : public QObject {
         for (int i = 0; i < 1000; ++i)
             cache.picture(dir.filePath(QString::number(i)), QSize(4, 4));
         QVERIFY(cache.cachedCount() > 0 && cache.cachedCount() <= 256);
-        // A picture that is missing, empty or no picture: the opaque stand-in, drawn at the
-        // screen's own pixels.
-        for (const QString &broken : {dir.filePath("none.gif"), writeFile(dir, "empty.gif", ""),
-                                      writeFile(dir, "junk.gif", "GIF89a but not a picture")}) {
+        // A picture that is missing, empty, no picture, a FIFO (never waited on), or a few
+        // bytes that claim gigabytes: the opaque stand-in, drawn at the screen's own pixels.
+        QVERIFY(mkfifo(QFile::encodeName(dir.filePath("fifo.gif")).constData(), 0600) == 0);
+        QElapsedTimer clock;
+        clock.start();
+        for (const QString &broken :
+             {dir.filePath("none.gif"), writeFile(dir, "empty.gif", ""),
+              writeFile(dir, "junk.gif", "GIF89a but not a picture"), dir.filePath("fifo.gif"),
+              writeFile(dir, "lie.gif", progressiveJpeg(40000))}) {
             QImage standIn = cache.picture(broken, {60, 80}, 2.0).toImage();
             QVERIFY(standIn.devicePixelRatio() == 2.0 && standIn.pixelColor(60, 5).alpha() == 255);
             standIn.setDevicePixelRatio(1.0);
             QCOMPARE(standIn, cache.placeholder({120, 160}).toImage());
         }
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
     }
 
     // The normal background is red and blue, its twin green and yellow (left and right half);
@@ -160,26 +170,44 @@ class TestUiWidgets : public QObject {
         QCOMPARE(runs, 1);
     }
 
-    // The plug-in is found past a file of its name that is no library and a place without one;
-    // with none that loads, the game stays silent. Sounds asked for before are silence.
+    // The plug-in is looked for in one place only, beside the program or, installed, in the
+    // library folder; a file that is no library, or one that others could have put there, is not
+    // loaded, and the game stays silent. Sounds asked for before are silence.
     void soundPlugin() {
         QTemporaryDir dir;
+        QCOMPARE(soundPluginFile("/opt/k/bin", false), QString("/opt/k/bin/kestrova-sound.so"));
+        QVERIFY(soundPluginFile("/opt/k/bin", true).startsWith("/opt/k/bin/../lib/"));
+        const QString real = QStringLiteral(KESTROVA_SOUND_PLUGIN_FILE);
+        const QString shared = dir.filePath("shared"), copy = shared + "/kestrova-sound.so";
+        QVERIFY(QDir().mkdir(shared) && QFile::copy(real, copy));
+        QVERIFY(trustedCodeFile(copy));
+        const auto others = QFile::WriteOther | QFile::ReadOther | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(copy, QFile(copy).permissions() | others));
+        QVERIFY(!trustedCodeFile(copy));
+        QVERIFY(QFile::setPermissions(copy, QFile(copy).permissions() & ~QFile::WriteOther));
+        // A folder that others can write: only a shared one, where nobody can replace what
+        // another user put there.
+        QVERIFY(chmod(QFile::encodeName(shared).constData(), 0777) == 0);
+        QVERIFY(!trustedCodeFile(copy));
+        QVERIFY(chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+        QVERIFY(trustedCodeFile(copy));
+        if (geteuid() == 0) {
+            QVERIFY(chown(QFile::encodeName(copy).constData(), 65534, 65534) == 0);
+            QVERIFY(!trustedCodeFile(copy));
+        }
+        QVERIFY(QFile::setPermissions(copy, QFile(copy).permissions() | others));
         writeFile(dir, "kestrova-sound.so", "not a library");
-        const QStringList places = soundPluginFiles(dir.path());
-        QCOMPARE(places.first(), dir.filePath("kestrova-sound.so"));
-        for (const bool present : {false, true}) {
-            QStringList files = places;
-            if (present)
-                files << QStringLiteral(KESTROVA_SOUND_PLUGIN_FILE);
-            SoundLoader loader(files);
+        for (const QString &file : {dir.filePath("kestrova-sound.so"), copy, real}) {
+            const bool loads = file == real;
+            SoundLoader loader(file);
             QSignalSpy finished(&loader, &SoundLoader::finished);
             loader.play(QStringLiteral(KESTROVA_DATA_DIR "/sounds/click1.wav"));
             loader.load();
             loader.load();
             QVERIFY(finished.wait(5000));
             QCOMPARE(finished.count(), 1);
-            QCOMPARE(finished.first().first().toBool(), present);
-            QCOMPARE(loader.isReady(), present);
+            QCOMPARE(finished.first().first().toBool(), loads);
+            QCOMPARE(loader.isReady(), loads);
             loader.play(QStringLiteral(KESTROVA_DATA_DIR "/sounds/click1.wav"));
         }
     }
