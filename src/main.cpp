@@ -3,8 +3,10 @@
 
 // Starts Kestrova: the command line, the folders, the shared values and services, then the main
 // window.
+#include "game/deal.h"
 #include "game/gamemodel.h"
 #include "game/program.h"
+#include "settings/photoswap.h"
 #include "ui/apppaths.h"
 #include "ui/commandline.h"
 #include "ui/firstpaint.h"
@@ -19,7 +21,11 @@
 #include <QImageReader>
 #include <QPixmap>
 #include <QStandardPaths>
+#include <csignal>
 #include <cstdio>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 const QString Version = QStringLiteral(KESTROVA_VERSION);
@@ -53,6 +59,17 @@ int main(int argc, char *argv[]) {
         return 0;
     }
 
+    // A file-size limit (ulimit -f) makes a write fail, which the game reports, instead of ending
+    // it: the sound server's client library, for one, sizes a file of 64 MiB.
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+#ifdef __GLIBC__
+    // Each thread that allocates would otherwise reserve an arena of 64 MiB of address space: more
+    // than the game needs in all, and where the address space is limited (ulimit -v), room that
+    // the toolkit then lacks, which it does not survive.
+    mallopt(M_ARENA_MAX, 2);
+#endif
     QApplication app(argc, argv);
 
     QApplication::setApplicationName(QString::fromLatin1(AppTitle));
@@ -63,9 +80,12 @@ int main(int argc, char *argv[]) {
 
     const GameFolders folders = locateGameFolders(
         applicationFolder(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    // A photo set whose swap was cut short last time is brought back before anything is dealt.
+    if (folders.writable)
+        PhotoSwap::recover(photoSetsFolder(folders.written));
     ClockRandom random;
     // A child of the application, where the start-up benchmark finds it.
-    SoundLoader sound(soundPluginFiles(applicationFolder()), &app);
+    SoundLoader sound(soundPluginFile(applicationFolder(), folders.installed), &app);
     sound.setObjectName(QStringLiteral("sound"));
     GameModel model(folders, random, sound);
     PictureCache pictures;

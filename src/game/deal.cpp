@@ -10,6 +10,7 @@
 #include "ui/textfile.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -42,16 +43,21 @@ QString pictureSetFolder(const QString &appFolder, int set) {
     return appFile(appFolder, QStringLiteral("\\img%1\\").arg(set));
 }
 
+QString photoSetsFolder(const QString &writeFolder) {
+    return QDir(writeFolder).filePath(QStringLiteral("photos"));
+}
+
 QString photoSetFolder(const QString &writeFolder, int set) {
-    return QDir(writeFolder).filePath(QStringLiteral("photos/img%1").arg(set));
+    return photoSetsFolder(writeFolder) + QStringLiteral("/img%1").arg(set);
 }
 
 QString playedSetFolder(const QString &appFolder, const QString &writeFolder, int set,
                         const FileExists &exists) {
     if (!writeFolder.isEmpty()) {
-        const QString photos = photoSetFolder(writeFolder, set) + QLatin1Char('/');
-        if (exists(photos + QStringLiteral("0.gif")))
-            return photos;
+        const QString photos = photoSetFolder(writeFolder, set);
+        if (!QFileInfo(photoSetsFolder(writeFolder)).isSymLink() &&
+            !QFileInfo(photos).isSymLink() && exists(photos + QStringLiteral("/0.gif")))
+            return photos + QLatin1Char('/');
     }
     return pictureSetFolder(appFolder, set);
 }

@@ -42,12 +42,16 @@ void ChangePicSetEnglish(Board &board, DealState &deal, RandomSource &random);
 // The folder of picture set n below the application folder, with a trailing separator.
 QString pictureSetFolder(const QString &appFolder, int set);
 
-// Where a set made from the player's photos takes the place of set n: "photos/img<n>" in the
-// folder of the files the game writes, without a trailing separator.
+// The folder of the sets made from the player's photos: "photos" in the folder of the files the
+// game writes.
+QString photoSetsFolder(const QString &writeFolder);
+// Where a set made from the player's photos takes the place of set n: "photos/img<n>", without a
+// trailing separator.
 QString photoSetFolder(const QString &writeFolder, int set);
 
 // The folder set n is dealt from, with a trailing separator: the photo set when one has been
-// made (its "0.gif" is there), the shipped set otherwise.
+// made (its "0.gif" is there), the shipped set otherwise. A link in the place of the photo sets'
+// folder or of the set's is not the game's, and is not dealt from.
 QString playedSetFolder(const QString &appFolder, const QString &writeFolder, int set,
                         const FileExists &exists);
 

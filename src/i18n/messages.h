@@ -32,10 +32,14 @@ enum class Msg {
     CapPhotos,
     CapRestore,
     PhotoFolderTitle,
-    PhotosMissing,  // %1 how many pictures the folder lacks
-    PhotosNotSaved, // %1 the folder or file that failed
-    PhotoSetMade,   // %1 the set's name
-    RestoreFailed,  // %1 the folder
+    PhotosReading,    // %1 the different pictures found so far, %2 how many a set needs
+    PhotosMissing,    // %1 how many pictures the folder lacks
+    PhotosNoMemory,   // %1 how many photos could not be read for want of memory
+    PhotosStopped,    // %1 how many files were tried, %2 the different pictures among them
+    PhotosNotSaved,   // %1 the folder or file that failed; a set made before is kept
+    PhotosNotWritten, // %1 the folder or file that failed; no set was made before
+    PhotoSetMade,     // %1 the set's name
+    RestoreFailed,    // %1 the folder
     // What screen readers hear.
     CardFaceDown, // %1 the card's number
     CardFaceUp,   // %1 the card's number, %2 its picture followed by ", " (or nothing)

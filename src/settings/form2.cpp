@@ -10,18 +10,20 @@
 #include "i18n/messages.h"
 #include "settings/backgrounds.h"
 #include "settings/optionslayout.h"
-#include "settings/photoset.h"
+#include "settings/photoimport.h"
 #include "ui/clicklabel.h"
 #include "ui/messagebox.h"
 #include "ui/picturecache.h"
 #include "ui/picturepart.h"
-#include "ui/randomsource.h"
 #include "ui/wrapcheckbox.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProgressBar>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -150,7 +152,6 @@ void Form2::makePhotoSet() {
         QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
     if (folder.isEmpty())
         return;
-    ClockRandom random;
     // The name is cut to what the set's button shows beside its round mark.
     QRadioButton *button = optP[set];
     const QStyle *style = button->style();
@@ -158,17 +159,40 @@ void Form2::makePhotoSet() {
                      style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) -
                      style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) - 2;
     const QFontMetrics metrics = button->fontMetrics();
-    const PhotoSet::Outcome made = PhotoSet::make(
-        folder, photoSetFolder(m_model.writeFolder(), set), random,
-        [&metrics, room](const QString &name) { return metrics.horizontalAdvance(name) <= room; });
-    if (made.missing > 0) {
-        tell(this, message(Msg::PhotosMissing, russian).arg(made.missing));
-    } else if (!made.error.isEmpty()) {
-        tell(this, message(Msg::PhotosNotSaved, russian).arg(made.error));
-    } else {
+    QString name = QDir(folder).dirName();
+    while (name.size() > 1 && metrics.horizontalAdvance(name) > room)
+        name.chop(1);
+
+    // The photos are read in a thread of their own: this window keeps painting, and the player
+    // sees how far it is and can stop it.
+    PhotoImport import(folder, photoSetFolder(m_model.writeFolder(), set), name);
+    const auto reading = [russian](int found) {
+        return message(Msg::PhotosReading, russian).arg(found).arg(PhotoSet::Pictures);
+    };
+    QProgressDialog progress(reading(0), cmdNAS[3]->text(), 0, PhotoSet::Pictures, this);
+    progress.setWindowTitle(QString::fromLatin1(AppTitle));
+    // The label says how far it is; a percentage beside it would say it twice.
+    auto *bar = new QProgressBar(&progress);
+    bar->setTextVisible(false);
+    progress.setBar(bar);
+    progress.setRange(0, PhotoSet::Pictures);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    connect(&import, &PhotoImport::progress, &progress, [&progress, reading](int found) {
+        progress.setValue(found);
+        progress.setLabelText(reading(found));
+    });
+    connect(&progress, &QProgressDialog::canceled, &import, &PhotoImport::cancel);
+    QEventLoop running;
+    connect(&import, &PhotoImport::finished, &running, &QEventLoop::quit);
+    import.start();
+    progress.show();
+    running.exec();
+    progress.hide();
+    if (import.outcome().made())
         setReplaced(set);
-        tell(this, message(Msg::PhotoSetMade, russian).arg(optP[set]->text()));
-    }
+    tell(this, PhotoSet::report(import.outcome(), optP[set]->text(), russian));
 }
 
 void Form2::restoreSet() {
