@@ -82,6 +82,26 @@ wait $runner || status=$?
 [ -d "$work/home/.local/share/Kestrova" ] || fail "no user data folder"
 [ -z "$(find "$p" -newer "$work/before")" ] || fail "the prefix changed: $(find "$p" -newer "$work/before")"
 
+# A portable copy unpacked into a shared folder loads code from its own folder only: a library
+# someone put at ../lib/<architecture>/kestrova beside it is never loaded, whether the copy's own
+# plug-in is there, missing or broken.
+shared=$work/shared
+mkdir -p "$(dirname "$shared/${plugin#"$p"/}")"
+cp "$plugin" "$shared/${plugin#"$p"/}"
+cp -r "$build/app" "$shared/bin"
+for own in there missing broken; do
+    [ $own = there ] || rm -f "$shared/bin/kestrova-sound.so"
+    [ $own != broken ] || echo "not a library" >"$shared/bin/kestrova-sound.so"
+    HOME=$work/home QT_QPA_PLATFORM=offscreen timeout 4 "$shared/bin/kestrova" &
+    runner=$!
+    sleep 2.5
+    maps=$(cat "/proc/$(pgrep -P $runner)/maps")
+    wait $runner || true
+    ! grep -q "$shared/lib" <<<"$maps" || fail "a portable copy loaded $shared/lib ($own)"
+    [ $own != there ] || grep -q "$shared/bin/kestrova-sound.so" <<<"$maps" ||
+        fail "a portable copy did not load its own sound plug-in"
+done
+
 # The Debian package: the same tree below /usr, with the libraries' packages as dependencies.
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/pkg" >/dev/null
 deb=$(ls "$work"/pkg/kestrova_"$version"*.deb)
