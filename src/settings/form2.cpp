@@ -169,13 +169,17 @@ void Form2::makePhotoSet() {
     const auto reading = [russian](int found) {
         return message(Msg::PhotosReading, russian).arg(found).arg(PhotoSet::Pictures);
     };
-    QProgressDialog progress(reading(0), cmdNAS[3]->text(), 0, PhotoSet::Pictures, this);
+    QProgressDialog progress(reading(0), QString(), 0, PhotoSet::Pictures, this);
     progress.setWindowTitle(QString::fromLatin1(AppTitle));
     // The label says how far it is; a percentage beside it would say it twice.
     auto *bar = new QProgressBar(&progress);
     bar->setTextVisible(false);
     progress.setBar(bar);
     progress.setRange(0, PhotoSet::Pictures);
+    // Enter, pressed once too often in the chooser, does not stop it; Escape and a click do.
+    auto *stop = new QPushButton(cmdNAS[3]->text(), &progress);
+    stop->setAutoDefault(false);
+    progress.setCancelButton(stop);
     progress.setWindowModality(Qt::WindowModal);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
