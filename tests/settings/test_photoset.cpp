@@ -197,9 +197,11 @@ class TestPhotoSet : public QObject {
         QVERIFY(PhotoSet::report(bounded, "", false).contains("search stops there"));
     }
 
-#if !defined(__SANITIZE_ADDRESS__)
     // Photos that would fit but for the memory the system allows: said, not taken for no photos.
     void photosRefusedForWantOfMemory() {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("the address sanitizer reserves more address space than a limit would leave");
+#else
         QTemporaryDir dir;
         for (int n = 0; n < 12; ++n)
             writeFile(dir, QStringLiteral("%1.png").arg(n), pngHead(5000, 4000));
@@ -218,8 +220,8 @@ class TestPhotoSet : public QObject {
         QVERIFY(setrlimit(RLIMIT_AS, &old) == 0);
         QCOMPARE(outcome.lackedMemory, 12);
         QVERIFY(PhotoSet::report(outcome, "", false).startsWith("There was not enough memory"));
-    }
 #endif
+    }
 
     // The game killed at each step of a swap: the next start finds a whole set in its place, the
     // newest there is, and nothing left beside it.
