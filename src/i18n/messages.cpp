@@ -53,8 +53,8 @@ constexpr Row Rows[] = {
     {Msg::PhotosNoMemory, "Не хватило памяти, чтобы прочесть фотографий: %1. Набор не изменён.",
      "There was not enough memory to read %1 of the photos. The set is unchanged."},
     {Msg::PhotosStopped,
-     "Просмотрено файлов: %1, и среди них только %2 разных картинок, а нужно 12. Больше в этой "
-     "папке не ищу: выберите папку, где лежат только фотографии. Набор не изменён.",
+     "Просмотрено файлов: %1; разных картинок среди них: %2, а для набора нужно 12. Дальше "
+     "в этой папке не ищу: выберите папку, где лежат только фотографии. Набор не изменён.",
      "%1 files were tried, and only %2 different pictures were among them; a set needs 12. "
      "The search stops there: choose a folder that holds just the photos. The set is "
      "unchanged."},
