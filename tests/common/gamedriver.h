@@ -5,20 +5,19 @@
 // The windows' controls are reached by their names, as a player reaches them by their places.
 #pragma once
 
-#include "fakes.h"
-#include "game/board.h"
 #include "game/cardwidget.h"
 #include "game/form1.h"
 #include "game/program.h"
+#include "modal.h"
 #include "modeldriver.h"
 #include "settings/form2.h"
+#include "testfiles.h"
 #include "ui/picturecache.h"
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QLabel>
-#include <QTest>
+#include <QtTest>
 
 // A picture set of `count` distinct coloured pictures 0.gif, 1.gif, ... and its name file.
 inline void writeSet(const QString &folder, int count, const QByteArray &name) {
@@ -33,15 +32,20 @@ inline void writeSet(const QString &folder, int count, const QByteArray &name) {
         f.write(name + "\r\n");
 }
 
-struct Game {
-    // A game in `appFolder`; a picture set other than 0 is chosen through the settings file.
-    // `draws` are the first random draws of the start-up, the rest come from a fixed seed.
-    // The game writes its files into `writeFolder`, by default the application folder.
+// A control of a window by its name, such as "cmdTOP(0)"; the test stops when there is none.
+template <typename T = QWidget> T *child(const QObject *window, const QString &name) {
+    T *control = window->findChild<T *>(name);
+    if (!control)
+        qFatal("no control %s", qPrintable(name));
+    return control;
+}
+
+// A game in `appFolder` with its windows; a picture set other than 0 is chosen through the
+// settings file.
+struct Game : Model {
     explicit Game(const QString &appFolder, int set = 0, QVector<double> draws = {},
                   const QString &writeFolder = QString(), bool writable = true)
-        : random(std::move(draws), 7),
-          model(testFolders(appFolder, writeFolder, writable), random, sound),
-          program(model, pictures) {
+        : Model(appFolder, std::move(draws), writeFolder, writable), program(model, pictures) {
         if (set != 0) {
             QFile ini(model.writeFolder() + "/Kestrova.ini");
             if (ini.open(QIODevice::WriteOnly))
@@ -49,26 +53,16 @@ struct Game {
         }
         window = &program.showMainWindow();
     }
-    ScriptedRandom random;
-    RecordingSound sound;
-    GameModel model;
     PictureCache pictures;
     Program program;
     Form1 *window = nullptr;
 
-    // A control of the main window by its name, such as "cmdTOP(0)".
     template <typename T = QWidget> T *get(const QString &name) const {
-        T *control = window->findChild<T *>(name);
-        if (!control)
-            qFatal("no control %s", qPrintable(name));
-        return control;
+        return child<T>(window, name);
     }
     // A control of the options window, which is built on first use.
     template <typename T = QWidget> T *option(const QString &name) {
-        T *control = program.form2().findChild<T *>(name);
-        if (!control)
-            qFatal("no option %s", qPrintable(name));
-        return control;
+        return child<T>(&program.form2(), name);
     }
     CardWidget *card(int k) const { return get<CardWidget>(QStringLiteral("Foto(%1)").arg(k)); }
     QString time() const { return get<QLabel>("lblTime")->text(); }

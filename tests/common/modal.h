@@ -10,15 +10,6 @@
 #include <QPointer>
 #include <QTimer>
 #include <functional>
-#include <memory>
-
-// What the next modal window showed before the watcher closed it.
-struct Modal {
-    QString title;
-    QString text;
-    QPoint pos;
-    QWidget *widget = nullptr;
-};
 
 // Runs `action` on the next modal window as soon as it is open.
 inline void onNextModal(std::function<void(QWidget *)> action) {
@@ -35,31 +26,21 @@ inline void onNextModal(std::function<void(QWidget *)> action) {
     timer->start(10);
 }
 
-// Closes the next modal window as soon as it is open.
-inline void closeNextModal(Modal &seen) {
-    onNextModal([&seen](QWidget *modal) {
-        seen.widget = modal;
-        seen.title = modal->windowTitle();
-        seen.pos = modal->pos();
-        if (auto *box = qobject_cast<QMessageBox *>(modal))
-            seen.text = box->text();
-        modal->close();
-    });
-}
-
-// While it lives, closes every message box as soon as it opens and keeps what they said.
+// While it lives, closes every message box as soon as it opens and keeps what they said, and
+// their titles.
 class MessageCloser {
   public:
     MessageCloser() {
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                 said.append(box->text());
+                titles.append(box->windowTitle());
                 box->close();
             }
         });
         m_timer.start(10);
     }
-    QStringList said;
+    QStringList said, titles;
 
   private:
     QTimer m_timer;
@@ -69,18 +50,16 @@ class MessageCloser {
 // handler then fails the test at once instead of leaving it waiting for the window.
 inline void installModalWatchdog(int seconds = 5) {
     auto *timer = new QTimer(qApp);
-    auto seen = std::make_shared<std::pair<QPointer<QWidget>, int>>();
-    QObject::connect(timer, &QTimer::timeout, [seen, seconds] {
+    auto watch = [seconds, seen = QPointer<QWidget>(), ticks = 0]() mutable {
         QWidget *modal = QApplication::activeModalWidget();
-        if (modal != seen->first) {
-            *seen = {modal, 0};
-            return;
-        }
-        if (modal && ++seen->second == seconds * 10) {
+        ticks = modal == seen ? ticks + 1 : 0;
+        seen = modal;
+        if (modal && ticks == seconds * 10) {
             qWarning("closing the modal window \"%s\", left open for %d s",
                      qPrintable(modal->windowTitle()), seconds);
             modal->close();
         }
-    });
+    };
+    QObject::connect(timer, &QTimer::timeout, watch);
     timer->start(100);
 }

@@ -24,21 +24,15 @@ inline QVector<QPair<int, int>> pairsOf(const Board &b) {
     return result;
 }
 
-inline GameFolders testFolders(const QString &appFolder, const QString &writeFolder = QString(),
-                               bool writable = true) {
-    GameFolders folders;
-    folders.data = appFolder;
-    folders.written = writeFolder.isEmpty() ? appFolder : writeFolder;
-    folders.writable = writable;
-    return folders;
-}
-
-// A model of its own, without windows.
+// A model in `appFolder`, which writes its files into `writeFolder` (by default the application
+// folder). `draws` are the first random draws, the rest come from a fixed seed.
 struct Model {
     explicit Model(const QString &appFolder, QVector<double> draws = {},
                    const QString &writeFolder = QString(), bool writable = true)
         : random(std::move(draws), 7),
-          model(testFolders(appFolder, writeFolder, writable), random, sound) {}
+          model(GameFolders{false, appFolder, writeFolder.isEmpty() ? appFolder : writeFolder,
+                            writable},
+                random, sound) {}
     ScriptedRandom random;
     RecordingSound sound;
     GameModel model;

