@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Kestrova developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Every picture the game shows is read through this: only from a plain file, and decoded only when
-// what the file says of itself shows that decoding it takes a bounded amount of memory, so that no
-// file (a photo, a card of a copied set, a background) can freeze the game or exhaust its memory.
+// Every picture the game shows from its folders is read through this: only from a plain file, and
+// decoded only when what the file says of itself shows that decoding it takes a bounded amount of
+// memory, so that no file (a photo, a card of a copied set, a background) can freeze the game or
+// exhaust its memory.
 #pragma once
 
 #include <QFile>
