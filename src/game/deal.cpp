@@ -5,12 +5,12 @@
 #include "game/deal.h"
 
 #include "game/board.h"
+#include "settings/photoswap.h"
 #include "ui/apppaths.h"
 #include "ui/randomsource.h"
 #include "ui/textfile.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace {
 
@@ -55,8 +55,7 @@ QString playedSetFolder(const QString &appFolder, const QString &writeFolder, in
                         const FileExists &exists) {
     if (!writeFolder.isEmpty()) {
         const QString photos = photoSetFolder(writeFolder, set);
-        if (!QFileInfo(photoSetsFolder(writeFolder)).isSymLink() &&
-            !QFileInfo(photos).isSymLink() && exists(photos + QStringLiteral("/0.gif")))
+        if (PhotoSwap::isOwnSet(photos) && exists(photos + QStringLiteral("/0.gif")))
             return photos + QLatin1Char('/');
     }
     return pictureSetFolder(appFolder, set);

@@ -11,6 +11,7 @@
 #include "settings/backgrounds.h"
 #include "settings/optionslayout.h"
 #include "settings/photoimport.h"
+#include "settings/photoswap.h"
 #include "ui/clicklabel.h"
 #include "ui/messagebox.h"
 #include "ui/picturecache.h"
@@ -202,7 +203,7 @@ void Form2::makePhotoSet() {
 void Form2::restoreSet() {
     const int set = m_model.choices().pictureSet;
     const QString folder = photoSetFolder(m_model.writeFolder(), set);
-    if (!PhotoSet::remove(folder)) {
+    if (!PhotoSwap::remove(folder)) {
         tell(this, message(Msg::RestoreFailed, m_model.language().russian())
                        .arg(QDir::toNativeSeparators(folder)));
     }

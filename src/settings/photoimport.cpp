@@ -7,6 +7,16 @@
 #include <QThread>
 #include <new>
 
+namespace {
+// An import that could not run for want of memory.
+PhotoSet::Outcome lackOfMemory() {
+    PhotoSet::Outcome outcome;
+    outcome.missing = PhotoSet::Pictures;
+    outcome.lackedMemory = 1;
+    return outcome;
+}
+} // namespace
+
 PhotoImport::PhotoImport(const QString &photoFolder, const QString &setFolder,
                          const QString &setName, QObject *parent)
     : QObject(parent), m_photoFolder(photoFolder), m_setFolder(setFolder), m_setName(setName) {}
@@ -26,8 +36,7 @@ void PhotoImport::start() {
     m_thread->start();
     // A thread that could not be made (no memory for its stack) never ends: the import ends here.
     if (!m_thread->isRunning() && !m_thread->isFinished()) {
-        m_outcome.missing = PhotoSet::Pictures;
-        m_outcome.lackedMemory = 1;
+        m_outcome = lackOfMemory();
         QMetaObject::invokeMethod(this, &PhotoImport::finished, Qt::QueuedConnection);
     }
 }
@@ -40,8 +49,6 @@ void PhotoImport::run() {
     try {
         m_outcome = PhotoSet::make(m_photoFolder, m_setFolder, m_setName, m_random, watch);
     } catch (...) {
-        m_outcome = PhotoSet::Outcome();
-        m_outcome.missing = PhotoSet::Pictures;
-        m_outcome.lackedMemory = 1;
+        m_outcome = lackOfMemory();
     }
 }

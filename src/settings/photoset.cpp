@@ -166,7 +166,7 @@ Outcome make(const QString &photoFolder, const QString &setFolder, const QString
              RandomSource &random, const Watch &watch) {
     Outcome outcome;
     const QFileInfo place(setFolder);
-    outcome.hadSet = place.isDir() && !place.isSymLink() && !QFileInfo(place.path()).isSymLink();
+    outcome.hadSet = PhotoSwap::isOwnSet(setFolder);
     QElapsedTimer clock;
     clock.start();
     const Listing listing = photoFiles(photoFolder);
@@ -243,10 +243,6 @@ QString report(const Outcome &outcome, const QString &setName, bool russian) {
             .arg(outcome.error);
     }
     return message(Msg::PhotoSetMade, russian).arg(setName);
-}
-
-bool remove(const QString &setFolder) {
-    return PhotoSwap::remove(setFolder);
 }
 
 } // namespace PhotoSet

@@ -92,7 +92,4 @@ Outcome make(const QString &photoFolder, const QString &setFolder, const QString
 // made set shows.
 QString report(const Outcome &outcome, const QString &setName, bool russian);
 
-// Removes a made set, so that the shipped one shows again; false when it could not be removed.
-bool remove(const QString &setFolder);
-
 } // namespace PhotoSet

@@ -65,6 +65,11 @@ bool put(const QString &made, const QString &setFolder) {
     return true;
 }
 
+bool isOwnSet(const QString &setFolder) {
+    const QFileInfo place(setFolder);
+    return place.isDir() && !place.isSymLink() && !isLink(place.path());
+}
+
 bool remove(const QString &setFolder) {
     if (isLink(QFileInfo(setFolder).path()))
         return true;

@@ -20,6 +20,10 @@ QString newFolder(const QString &setFolder);
 // there. When it fails, the set that was there is there again (and `made` is left to the caller).
 bool put(const QString &made, const QString &setFolder);
 
+// Whether a set of the game's own is at `setFolder`: a folder, where neither it nor the sets'
+// folder is a link.
+bool isOwnSet(const QString &setFolder);
+
 // Removes the set at `setFolder`, or the link there (never what it leads to); true when nothing is
 // left. A sets' folder that is a link holds no set of the game's, and nothing in it is touched.
 bool remove(const QString &setFolder);

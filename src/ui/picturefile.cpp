@@ -139,9 +139,8 @@ PictureFile::PictureFile(const QString &path, bool upright) {
 
 void PictureFile::readHeader() {
     const QByteArray head = m_file.peek(32);
-    m_jpeg = head.startsWith("\xFF\xD8\xFF");
     std::optional<JpegFrame> frame;
-    if (m_jpeg)
+    if (head.startsWith("\xFF\xD8\xFF"))
         frame = readJpegFrame(m_file);
     // A PNG's bit depth is its 25th byte.
     if (head.startsWith("\x89PNG") && head.size() > 24 && uchar(head[24]) == 16)

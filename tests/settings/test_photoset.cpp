@@ -130,7 +130,7 @@ class TestPhotoSet : public QObject {
         // once they are gone.
         QCOMPARE(pictureSetName(dir.path(), 3, dir.path()), QStringLiteral("Garden"));
         QCOMPARE(playedSetFolder("/app", dir.path(), 3, fileExists), set + "/");
-        QVERIFY(PhotoSet::remove(set));
+        QVERIFY(PhotoSwap::remove(set));
         QCOMPARE(playedSetFolder("/app", dir.path(), 3, fileExists), QString("/app/img3/"));
 
         // A place that cannot be written keeps nothing and says where, and no set is said to be
@@ -277,7 +277,7 @@ class TestPhotoSet : public QObject {
         const QString photos = dir.filePath("photos"), set = photos + "/img0";
         QVERIFY(QDir().mkpath(photos) && QFile::link(other.filePath("img0"), set));
         QCOMPARE(playedSetFolder("/app", dir.path(), 0, fileExists), QString("/app/img0/"));
-        QVERIFY(PhotoSet::remove(set) && !QFileInfo(set).isSymLink());
+        QVERIFY(PhotoSwap::remove(set) && !QFileInfo(set).isSymLink());
         QVERIFY(QFile::link(other.path(), set));
         writePhotos(dir.filePath("camera"), 12);
         ScriptedRandom random;
@@ -285,9 +285,9 @@ class TestPhotoSet : public QObject {
         QVERIFY(!QFileInfo(set).isSymLink() && QFileInfo::exists(set + "/11.gif"));
         QCOMPARE(snapshot(other.path()), before);
         // The sets' folder itself a link (relative, as an unpacked archive may hold it).
-        QVERIFY(PhotoSet::remove(set) && QDir().rmdir(photos));
+        QVERIFY(PhotoSwap::remove(set) && QDir().rmdir(photos));
         QVERIFY(QFile::link(QDir(dir.path()).relativeFilePath(other.path()), photos));
-        QVERIFY(PhotoSet::remove(set));
+        QVERIFY(PhotoSwap::remove(set));
         PhotoSwap::recover(photos);
         QCOMPARE(playedSetFolder("/app", dir.path(), 0, fileExists), QString("/app/img0/"));
         QVERIFY(PhotoSet::make(dir.filePath("camera"), photos + "/img1", "", random).made());
